@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs whatever the build and the tests need and is missing; quick when all is there.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation clang-format
+          desktop-file-utils appstream xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up, checks the formatting, builds under the sanitizers and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+cmake --preset test >/dev/null
+cmake --build --preset test
+ctest --preset test -j2

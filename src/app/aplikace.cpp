@@ -1,0 +1,68 @@
+#include "app/aplikace.h"
+
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyleFactory>
+
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+std::function<void(const QString &)> Aplikace::ukazovatelChyb;
+
+Aplikace::Aplikace(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(u"Voranek"_s);
+    setOrganizationDomain(u"voranek.org"_s);
+    setDesktopFileName(u"org.voranek.Voranek"_s);
+    setStyle(QStyleFactory::create(u"Fusion"_s));
+}
+
+bool Aplikace::notify(QObject *prijemce, QEvent *udalost)
+{
+    try {
+        return QApplication::notify(prijemce, udalost);
+    } catch (const std::exception &chyba) {
+        UkazChybu(QString::fromLocal8Bit(chyba.what()));
+    } catch (...) {
+        UkazChybu(u"Neznámá chyba"_s);
+    }
+    return false;
+}
+
+void Aplikace::UkazChybu(const QString &zprava)
+{
+    if (ukazovatelChyb) {
+        ukazovatelChyb(zprava);
+        return;
+    }
+    QMessageBox::critical(nullptr, QApplication::applicationName(), zprava);
+}
+
+OknaAplikace::OknaAplikace(Hodiny &hodiny)
+    : frmKalendar(hodiny)
+{
+    frmKalendar.PripojOkna(&frmNapoveda, &frmOperace);
+}
+
+int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny)
+{
+    try {
+        OknaAplikace okna(hodiny);
+        TfrmKalendar &hlavni = okna.frmKalendar;
+        hlavni.adjustSize();
+        if (const QScreen *obrazovka = hlavni.screen()) {
+            QRect misto = hlavni.frameGeometry();
+            misto.moveCenter(obrazovka->availableGeometry().center());
+            hlavni.move(misto.topLeft());
+        }
+        hlavni.show();
+        aplikace.exec();
+    } catch (const std::exception &chyba) {
+        Aplikace::UkazChybu(QString::fromLocal8Bit(chyba.what()));
+    } catch (...) {
+        Aplikace::UkazChybu(u"Neznámá chyba"_s);
+    }
+    return 0;
+}

@@ -1,0 +1,38 @@
+// The application object and the three windows of the program.
+#pragma once
+
+#include "about/napoveda.h"
+#include "app/kalendar.h"
+#include "info/operace.h"
+
+#include <QApplication>
+
+#include <functional>
+
+class Aplikace : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Aplikace(int &argc, char **argv);
+
+    // An error escaping an event handler is shown and the loop goes on.
+    bool notify(QObject *prijemce, QEvent *udalost) override;
+
+    // Shows an error in the standard message box; tests put in their own.
+    static void UkazChybu(const QString &zprava);
+    static std::function<void(const QString &)> ukazovatelChyb;
+};
+
+// The windows in the order the program creates them: the main window, filled for today,
+// then the About window and the info window, both hidden.
+struct OknaAplikace {
+    explicit OknaAplikace(Hodiny &hodiny);
+
+    TfrmKalendar frmKalendar;
+    TfrmNapoveda frmNapoveda;
+    TfrmOperace frmOperace;
+};
+
+// Creates the windows, shows the main window centred on the screen and runs the loop.
+int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny);

@@ -1,0 +1,167 @@
+// The main window: clock, today panel, month grid and search panel.
+#pragma once
+
+#include "calendar/kalendardnu.h"
+
+#include <QDate>
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+class Hodiny;
+class Memo;
+class Obraz;
+class Panel;
+class Seznam;
+class TfrmNapoveda;
+class TfrmOperace;
+class UpDown;
+
+class TfrmKalendar : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmKalendar(Hodiny &hodiny, QWidget *parent = nullptr);
+    ~TfrmKalendar() override;
+
+    void PripojOkna(TfrmNapoveda *napoveda, TfrmOperace *operace);
+
+    const voranek::KalendarDnu &kalendarDnu() const { return KalendarDnu; }
+    int mesicZobrazeni() const { return MesicZobrazeni; }
+    QDate datumObnovy() const { return DatumObnovy; }
+
+    // Menu handlers
+    void mnPrevodClick();
+    void mnPranostikyClick();
+    void mnViceClick();
+    void mnExitClick();
+    void mnProClick();
+    void mnZdrojeClick();
+
+    // Clock and timer
+    void FormPaint();
+    void Timer1Timer();
+
+    // Today panel
+    void ObnovDnes();
+
+    // Month grid
+    void PrekresliMesic(int den, int mesic, int rok);
+    void ZobrazDatum(int den, int mesic, int rok);
+    void DenClick(Panel *bunka);
+
+    // Search panel
+    void edtDenChange();
+    void cmbMesicChange();
+    void edtRokChange();
+    void rgTypClick();
+    void cmbRocniObdobiChange();
+    void cmbZnameniChange();
+    void lbJmenoClick();
+    void lbSvatekClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void VytvorRam();
+    void VytvorMenu();
+    void VytvorCas();
+    void VytvorDnes();
+    void VytvorMesic();
+    void VytvorVyhledavani();
+
+    // Clock
+    void KresliCifernik();
+    void KresliZnacky();
+    void KresliRucicky(int hodina, int minuta);
+    void KresliSekundovku(int sekunda);
+    void KresliStred();
+    QString TextCasu() const;
+
+    // Month grid
+    void NadpisMesice();
+    void VyplnMesic(int den, int mesic, int rok);
+    void OznacDen(int den);
+    void VymazBunky();
+    void OdbarviBunky();
+
+    // Search panel
+    int Den() const;
+    int Mesic() const;
+    int Rok() const;
+    voranek::TypKalendare Typ() const;
+    void NastavDenMesic(int den, int mesic);
+    void NastavMaxDen();
+    void OmezDen();
+    void VyberJmenoDne(int den, int mesic);
+    void VyberSvatekDne(int den, int mesic);
+    void ObnovVyhledavani(int den, int mesic, int rok);
+    void SledujPohyblivySvatek(int kod);
+    void ZobrazZnameni(int den, int mesic);
+    void ZobrazObdobi(int den, int mesic);
+    void NaplnJmena(voranek::TypKalendare typ);
+    void NastavRok(int rok);
+    void PoDatumu(int den, int mesic);
+
+    Hodiny &hodiny_;
+    TfrmNapoveda *napoveda_ = nullptr;
+    TfrmOperace *operace_ = nullptr;
+
+    // Frame
+    QGroupBox *gbCas = nullptr;
+    QGroupBox *gbDnes = nullptr;
+    QGroupBox *gbKalendar = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    // Clock
+    Obraz *im = nullptr;
+    Panel *pCas = nullptr;
+    int stredX = 0;
+    int stredY = 0;
+    int polomer = 0;
+    int hodina = 0;
+    int minuta = 0;
+    int sekunda = 0;
+    double krokHodin = 0;
+    double krokMinut = 0;
+    bool Mazani = false;
+
+    // Today panel
+    Panel *pDatum = nullptr;
+    Memo *mJmeno = nullptr;
+    Memo *mSvatek = nullptr;
+    bool DnesZobrazeno = false;
+    QDate DatumObnovy;
+
+    // Month grid
+    Panel *Panel3 = nullptr;
+    std::array<Panel *, 42> bunky {};
+    int MesicZobrazeni = 0;
+
+    // Search panel
+    QLineEdit *edtDen = nullptr;
+    UpDown *updDen = nullptr;
+    QComboBox *cmbMesic = nullptr;
+    QLineEdit *edtRok = nullptr;
+    UpDown *updRok = nullptr;
+    QGroupBox *rgTyp = nullptr;
+    QButtonGroup *rgTypSkupina = nullptr;
+    Seznam *lbJmeno = nullptr;
+    Seznam *lbSvatek = nullptr;
+    QComboBox *cmbRocniObdobi = nullptr;
+    QComboBox *cmbZnameni = nullptr;
+    bool PotlacitZmeny = false;
+
+    voranek::KalendarDnu KalendarDnu;
+};

@@ -1,0 +1,66 @@
+#include "info/jmenainfo.h"
+
+#include "calendar/datum.h"
+#include "calendar/jmena.h"
+#include "calendar/kalendardnu.h"
+#include "views/text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace voranek {
+
+namespace {
+
+// Headings set by hand; the others follow the rule.
+struct VyjimkaNadpisu {
+    std::string_view zaznam;
+    std::string_view nadpis;
+};
+
+constexpr std::array<VyjimkaNadpisu, 3> VyjimkyNadpisu = {{
+    {"Albína", "A L B Í N A "},
+    {"Cyril a Metoděj", "C Y R I L    /    M E T O D Ě J"},
+    {"Šarlota / Zoe", "Š A R L O T A     /     Z O E"},
+}};
+
+} // namespace
+
+std::span<const OsobaJmena> OsobyZaznamu(int zaznam)
+{
+    return std::ranges::equal_range(
+        OsobyJmen, zaznam, {}, [](const OsobaJmena &o) { return static_cast<int>(o.zaznam); });
+}
+
+QString NadpisJmena(int zaznam)
+{
+    if (zaznam < 0 || zaznam >= static_cast<int>(JmenaCZ.size()))
+        return {};
+    const std::string_view jmeno = JmenaCZ[static_cast<std::size_t>(zaznam)];
+    for (const VyjimkaNadpisu &v : VyjimkyNadpisu) {
+        if (v.zaznam == jmeno)
+            return Qs(v.nadpis);
+    }
+    QStringList slova;
+    for (const QString &slovo : Qs(jmeno).toUpper().split(u' ', Qt::SkipEmptyParts)) {
+        QStringList pismena;
+        for (QChar c : slovo)
+            pismena.append(QString(c));
+        slova.append(pismena.join(u' '));
+    }
+    return slova.join(u"    "_s);
+}
+
+QString DatumJmena(int zaznam)
+{
+    const DenMesic den = DatumJmenaCZ(zaznam);
+    if (den.mesic < 1)
+        return {};
+    return QString::number(den.den) + u". "_s
+        + Qs(MesiceGenitiv[static_cast<std::size_t>(den.mesic - 1)]).trimmed();
+}
+
+} // namespace voranek

@@ -1,0 +1,205 @@
+// The analog clock, drawn incrementally into a bitmap that persists between ticks.
+#include "app/hodiny.h"
+#include "app/kalendar.h"
+#include "widgets/obraz.h"
+#include "widgets/rozvrzeni.h"
+
+#include <QGroupBox>
+#include <QPainter>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Coordinates are computed in double and cut to whole pixels.
+int Pixel(double hodnota)
+{
+    return static_cast<int>(hodnota);
+}
+
+// A painter on the clock bitmap, drawing without smoothing so that every pixel is where the
+// clock's arithmetic puts it.
+class Stetec : public QPainter
+{
+public:
+    explicit Stetec(QImage &bitmapa)
+        : QPainter(&bitmapa)
+    {
+        setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    void pero(const QColor &barva, int sirka)
+    {
+        QPen p(barva, sirka);
+        p.setCapStyle(sirka > 1 ? Qt::RoundCap : Qt::SquareCap);
+        p.setJoinStyle(Qt::RoundJoin);
+        setPen(p);
+    }
+
+    // Rectangles and ellipses by their bounding box, right and bottom edges excluded.
+    void obdelnik(int l, int t, int r, int b)
+    {
+        drawRect(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
+    }
+    void elipsa(int l, int t, int r, int b)
+    {
+        drawEllipse(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
+    }
+};
+
+} // namespace
+
+void TfrmKalendar::VytvorCas()
+{
+    im = Novy<Obraz>(gbCas, "im", {10, 18, 112, 112});
+    im->setPrekresleni([this] { FormPaint(); });
+    pCas = NovyPanel(gbCas, {"pCas", {11, 139, 112, 54}, "", Panel::Okraj::Snizeny, 0});
+    pCas->setLineWidth(2);
+    pCas->setFont(Pismo(24, false));
+}
+
+QString TfrmKalendar::TextCasu() const
+{
+    return hodiny_.ted().time().toString(u"H:mm:ss"_s);
+}
+
+void TfrmKalendar::KresliCifernik()
+{
+    Stetec s(im->bitmapa());
+    s.pero(palette().color(QPalette::Dark), 1);
+    s.setBrush(Qt::white);
+    s.obdelnik(0, 0, im->width(), im->height());
+    s.setBrush(palette().color(QPalette::Button));
+    s.obdelnik(6, 6, im->width() - 6, im->height() - 6);
+}
+
+void TfrmKalendar::KresliZnacky()
+{
+    Stetec s(im->bitmapa());
+    const QColor tvar = palette().color(QPalette::Button);
+    const QColor text = palette().color(QPalette::WindowText);
+    QFont pismo(u"Liberation Sans"_s);
+    pismo.setPixelSize(11);
+    pismo.setBold(true);
+    s.setFont(pismo);
+
+    struct Cislice {
+        int i;
+        const char *text;
+        int dx;
+        int dy;
+    };
+    static constexpr Cislice cislice[]
+        = {{0, "3", -6, -7}, {3, "6", -4, -10}, {6, "9", -2, -7}, {9, "12", -7, -3}};
+
+    double a = 0;
+    for (int i = 0; i < 12; ++i) {
+        const int x = Pixel(stredX + polomer * std::cos(a));
+        const int y = Pixel(stredY + polomer * std::sin(a));
+        const Cislice *c = nullptr;
+        for (const Cislice &kandidat : cislice) {
+            if (kandidat.i == i)
+                c = &kandidat;
+        }
+        if (c) {
+            const QString t = QString::fromLatin1(c->text);
+            const QFontMetrics metriky(pismo);
+            const QRect bunka(x + c->dx, y + c->dy, metriky.horizontalAdvance(t), metriky.height());
+            s.fillRect(bunka, tvar);
+            s.setPen(text);
+            s.drawText(bunka, Qt::AlignLeft | Qt::AlignTop, t);
+        } else {
+            s.pero(text, 1);
+            s.setBrush(text);
+            s.elipsa(x - 2, y - 2, x + 2, y + 2);
+        }
+        // Accumulated step by step, as the marks have always been placed.
+        a += krokHodin;
+    }
+}
+
+namespace {
+
+QPoint Spicka(int cx, int cy, double uhel, double delka)
+{
+    const int x = Pixel(cx + delka * std::sin(uhel));
+    const int y = Pixel(std::floor(cy - delka * std::cos(uhel)));
+    return {x, y};
+}
+
+} // namespace
+
+void TfrmKalendar::KresliSekundovku(int sekunda_)
+{
+    Stetec s(im->bitmapa());
+    const double uhel = sekunda_ * krokMinut;
+    s.pero(Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::WindowText), 1);
+    s.drawLine(QPoint(stredX, stredY), Spicka(stredX, stredY, uhel, polomer));
+}
+
+void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
+{
+    Stetec s(im->bitmapa());
+    const QColor barva
+        = Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::Dark);
+    s.pero(barva, 3);
+    s.drawLine(QPoint(stredX, stredY), Spicka(stredX, stredY, minuta_ * krokMinut, polomer));
+    s.pero(barva, 5);
+    const double uhelHodin = (hodina_ + minuta_ * (1.0 / 60)) * krokHodin;
+    s.drawLine(QPoint(stredX, stredY), Spicka(stredX, stredY, uhelHodin, polomer * 0.68));
+}
+
+void TfrmKalendar::KresliStred()
+{
+    Stetec s(im->bitmapa());
+    s.pero(palette().color(QPalette::Button), 2);
+    s.setBrush(palette().color(QPalette::WindowText));
+    s.elipsa(stredX - 6, stredY - 6, stredX + 6, stredY + 6);
+}
+
+void TfrmKalendar::FormPaint()
+{
+    Mazani = false;
+    KresliCifernik();
+    KresliZnacky();
+    KresliRucicky(hodina, minuta);
+    KresliSekundovku(sekunda);
+    KresliStred();
+}
+
+void TfrmKalendar::Timer1Timer()
+{
+    if (hodiny_.ted().date() != DatumObnovy)
+        ObnovDnes();
+
+    const QTime cas = hodiny_.ted().time();
+    const int h = cas.hour();
+    const int m = cas.minute();
+    const int s = cas.second();
+
+    Mazani = true;
+    KresliSekundovku(sekunda);
+    KresliZnacky();
+    Mazani = false;
+    KresliRucicky(hodina, minuta);
+    KresliSekundovku(s);
+    sekunda = s;
+
+    // Hours are compared too, so a clock set by whole hours moves the hands at once.
+    if (minuta != m || hodina != h) {
+        Mazani = true;
+        KresliRucicky(hodina, minuta);
+        KresliZnacky();
+        Mazani = false;
+        KresliSekundovku(sekunda);
+        KresliRucicky(h, m);
+        hodina = h;
+        minuta = m;
+    }
+    KresliStred();
+    im->ukaz();
+
+    pCas->setText(TextCasu());
+}

@@ -1,0 +1,88 @@
+// The today panel: today's date line, both name days and both holiday lines.
+#include "app/hodiny.h"
+#include "app/kalendar.h"
+#include "calendar/jmena.h"
+#include "views/svatkyovladace.h"
+#include "views/text.h"
+#include "widgets/memo.h"
+#include "widgets/rozvrzeni.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+using namespace voranek;
+using namespace Qt::StringLiterals;
+using enum Panel::Okraj;
+
+void TfrmKalendar::VytvorDnes()
+{
+    const QColor tvar = palette().color(QPalette::Button);
+
+    pDatum = NovyPanel(gbDnes, {"pDatum", {10, 18, 260, 30}, "", Snizeny, 13});
+    NovyPanel(gbDnes, {"Panel1", {10, 48, 260, 34}, "svátek má:", Zvyseny, 13});
+    mJmeno = Novy<Memo>(gbDnes, "mJmeno", {10, 81, 260, 40});
+    mJmeno->setFont(Pismo(13));
+    NovyPanel(gbDnes, {"Panel2", {10, 121, 260, 35}, "státní svátek, významný den:", Zvyseny, 13});
+    mSvatek = Novy<Memo>(gbDnes, "mSvatek", {10, 155, 260, 38});
+    mSvatek->setFont(Pismo(11));
+    for (Memo *m : {mJmeno, mSvatek}) {
+        m->setZarovnani(Qt::AlignHCenter);
+        m->setBarva(tvar);
+        m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The memos never keep the focus: it goes to the date line.
+        connect(m, &Memo::vstup, this, [this] { pDatum->setFocus(Qt::OtherFocusReason); });
+    }
+    pDatum->setFocusPolicy(Qt::ClickFocus);
+    mJmeno->setAccessibleName(u"svátek má"_s);
+    mSvatek->setAccessibleName(u"státní svátek, významný den"_s);
+
+    // The country marks lie over the memos' left edge, level with their two lines.
+    const PopisPanelu znacky[] = {
+        {"Panel12", {12, 83, 22, 14}, "CZ:", Zadny, 11},
+        {"Panel15", {12, 101, 22, 15}, "SK:", Zadny, 11},
+        {"Panel13", {12, 157, 22, 14}, "CZ:", Zadny, 11},
+        {"Panel14", {12, 172, 22, 15}, "SK:", Zadny, 11},
+    };
+    for (const PopisPanelu &z : znacky) {
+        Panel *p = NovyPanel(gbDnes, z);
+        p->setBarva(tvar);
+        p->setBarvaTextu(Qt::black);
+        p->raise();
+    }
+}
+
+void TfrmKalendar::ObnovDnes()
+{
+    const QDate dnes = hodiny_.ted().date();
+    const Datum datum {static_cast<std::uint16_t>(dnes.day()),
+        static_cast<std::uint16_t>(dnes.month()), static_cast<std::uint16_t>(dnes.year())};
+    const int den = datum.den;
+    const int mesic = datum.mesic;
+
+    // The holiday lines always read today's own Easter, whatever year the search panel shows.
+    NastavVelikonoce(KalendarDnu, Velikonoce(datum.rok));
+
+    pDatum->setText(QString::fromStdString(TextDatumu(datum)));
+
+    const DenKalendare &zaznam = KalendarDnu[mesic - 1][den - 1];
+    const QString nikdo = u"dnes nikdo neslaví"_s;
+    mJmeno->vymaz();
+    mJmeno->pridejRadek(zaznam.jmenoCZ >= 0 ? Qs(JmenaCZ[zaznam.jmenoCZ]) : nikdo);
+
+    mSvatek->vymaz();
+    SvatekDne(*mSvatek, KalendarDnu, CZ, den, mesic);
+    SvatekDne(*mSvatek, KalendarDnu, SK, den, mesic);
+
+    mJmeno->pridejRadek(zaznam.jmenoSK >= 0 ? Qs(JmenaSK[zaznam.jmenoSK]) : nikdo);
+
+    if (!DnesZobrazeno) {
+        // A clock outside the years the search panel admits shows the nearest one there.
+        const int rok = std::clamp<int>(datum.rok, PrvniRok, PosledniRok);
+        const int denZobrazeni = std::min(den, DnyVMesici(mesic, rok));
+        ZobrazDatum(denZobrazeni, mesic, rok);
+        DnesZobrazeno = true;
+    }
+    // The grid and the searches go on reading the year they show.
+    NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
+    DatumObnovy = dnes;
+}

@@ -1,0 +1,12 @@
+// Content tables are UTF-8 string views; the controls take QString.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+inline QString Qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

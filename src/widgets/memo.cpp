@@ -1,0 +1,92 @@
+#include "widgets/memo.h"
+
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
+
+Memo::Memo(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setCursor(Qt::ArrowCursor);
+    document()->setDocumentMargin(2);
+}
+
+void Memo::setZarovnani(Qt::Alignment zarovnani)
+{
+    QTextOption volby = document()->defaultTextOption();
+    volby.setAlignment(zarovnani);
+    volby.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDefaultTextOption(volby);
+}
+
+void Memo::setBarva(const QColor &barva)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, barva);
+    setPalette(p);
+}
+
+// The document follows the lines block by block, so a long fill costs no more than its lines.
+void Memo::vymaz()
+{
+    radky_.clear();
+    clear();
+}
+
+void Memo::pridejRadek(const QString &radek)
+{
+    radky_.append(radek);
+    if (radky_.size() == 1) {
+        setPlainText(radek);
+        return;
+    }
+    QTextCursor kurzor(document());
+    kurzor.movePosition(QTextCursor::End);
+    kurzor.insertBlock();
+    kurzor.insertText(radek);
+}
+
+void Memo::nahradPrvniRadek(const QString &radek)
+{
+    if (radky_.isEmpty()) {
+        pridejRadek(radek);
+        return;
+    }
+    radky_.first() = radek;
+    QTextCursor kurzor(document());
+    kurzor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    kurzor.insertText(radek);
+}
+
+void Memo::smazPrvniRadek()
+{
+    if (radky_.isEmpty())
+        return;
+    radky_.removeFirst();
+    if (radky_.isEmpty()) {
+        clear();
+        return;
+    }
+    QTextCursor kurzor(document());
+    kurzor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    kurzor.removeSelectedText();
+    naZacatek();
+}
+
+void Memo::naZacatek()
+{
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+}
+
+void Memo::focusInEvent(QFocusEvent *event)
+{
+    QTextEdit::focusInEvent(event);
+    emit vstup();
+}

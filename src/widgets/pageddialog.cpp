@@ -1,0 +1,65 @@
+#include "widgets/pageddialog.h"
+
+#include "widgets/rozvrzeni.h"
+
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+
+PagedDialog::PagedDialog(const QString &title, QSize clientSize, QWidget *parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(title);
+    setModal(false);
+    setFixedSize(clientSize);
+    setFont(Pismo(13));
+
+    noN = Novy<QStackedWidget>(this, "noN", {0, 0, 483, 302});
+    noN->setAutoFillBackground(true);
+    tbN = Novy<QTabBar>(this, "tbN", {0, 300, 483, 37});
+    tbN->setShape(QTabBar::RoundedSouth);
+    tbN->setDrawBase(false);
+    tbN->setExpanding(false);
+    btnNapovedaOK = Novy<QPushButton>(this, "btnNapovedaOK", {382, 307, 96, 24});
+    btnNapovedaOK->setText(QStringLiteral("OK"));
+    btnNapovedaOK->setDefault(true);
+    btnNapovedaOK->setAutoDefault(true);
+    btnNapovedaOK->raise();
+
+    connect(tbN, &QTabBar::tabBarClicked, this, &PagedDialog::tbNClick);
+    connect(tbN, &QTabBar::currentChanged, this, &PagedDialog::tbNClick);
+    connect(btnNapovedaOK, &QPushButton::clicked, this, &PagedDialog::btnNapovedaOKClick);
+}
+
+QWidget *PagedDialog::addPage(const QString &name, const QString &tab)
+{
+    auto *page = new QWidget(noN);
+    page->setObjectName(name);
+    noN->addWidget(page);
+    tbN->addTab(tab);
+    return page;
+}
+
+void PagedDialog::tbNClick(int index)
+{
+    if (index >= 0 && index < noN->count())
+        noN->setCurrentIndex(index);
+}
+
+void PagedDialog::btnNapovedaOKClick()
+{
+    hide();
+}
+
+void PagedDialog::showPage(int k, QPoint corner)
+{
+    move(corner);
+    tbN->setCurrentIndex(k);
+    noN->setCurrentIndex(k);
+    btnNapovedaOK->setFocus(Qt::OtherFocusReason);
+    show();
+    raise();
+    activateWindow();
+}

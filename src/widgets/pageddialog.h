@@ -1,0 +1,36 @@
+// A modeless window of pages chosen by tabs along its bottom, with a default OK button lying
+// over the right end of the tabs. Closing only hides it.
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+class PagedDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PagedDialog(const QString &title, QSize clientSize, QWidget *parent = nullptr);
+
+    QTabBar *tabs() const { return tbN; }
+    QStackedWidget *pages() const { return noN; }
+    QPushButton *okButton() const { return btnNapovedaOK; }
+
+    // Adds a page with its tab; returns the page to fill.
+    QWidget *addPage(const QString &name, const QString &tab);
+
+    void tbNClick(int index);
+    void btnNapovedaOKClick();
+
+protected:
+    // Moves onto the corner, shows page k and brings the window to the front.
+    void showPage(int k, QPoint corner);
+
+private:
+    QTabBar *tbN;
+    QStackedWidget *noN;
+    QPushButton *btnNapovedaOK;
+};

@@ -1,0 +1,73 @@
+#include "widgets/panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+Panel::Panel(QWidget *parent)
+    : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setOkraj(Okraj::Zvyseny);
+}
+
+void Panel::setOkraj(Okraj okraj, int sirka)
+{
+    switch (okraj) {
+    case Okraj::Zadny:
+        setFrameStyle(QFrame::NoFrame);
+        break;
+    case Okraj::Snizeny:
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    case Okraj::Zvyseny:
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+    }
+    setLineWidth(sirka);
+}
+
+void Panel::setBarva(const QColor &barva)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, barva);
+    setPalette(p);
+}
+
+QColor Panel::barva() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void Panel::setBarvaTextu(const QColor &barva)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, barva);
+    setPalette(p);
+}
+
+void Panel::setDolniLinka(bool linka)
+{
+    dolniLinka_ = linka;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!dolniLinka_)
+        return;
+    QPainter painter(this);
+    const int y = height() - 2;
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(0, y, width() - 1, y);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(0, y + 1, width() - 1, y + 1);
+}
+
+void Panel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit klik();
+}

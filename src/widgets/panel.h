@@ -1,0 +1,31 @@
+// A panel: a bevelled, coloured rectangle with a centred caption.
+#pragma once
+
+#include <QLabel>
+
+class Panel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    enum class Okraj { Zadny, Snizeny, Zvyseny };
+
+    explicit Panel(QWidget *parent = nullptr);
+
+    void setOkraj(Okraj okraj, int sirka = 1);
+    void setBarva(const QColor &barva);
+    QColor barva() const;
+    void setBarvaTextu(const QColor &barva);
+    // A bevelled line along the lower edge, as under a heading.
+    void setDolniLinka(bool linka);
+
+signals:
+    void klik();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool dolniLinka_ = false;
+};

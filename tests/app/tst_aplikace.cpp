@@ -1,0 +1,231 @@
+#include "common/main.h"
+#include "common/okna.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A clock whose reading fails, as a broken start-up would.
+class VadneHodiny : public Hodiny
+{
+public:
+    QDateTime ted() const override { throw std::runtime_error("hodiny nejdou"); }
+};
+
+// An object whose event handler fails.
+class Vadny : public QObject
+{
+public:
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("chyba v obsluze");
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+class TestAplikace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ramHlavnihoOkna()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        TfrmKalendar &k = t.kalendar();
+        QCOMPARE(k.objectName(), u"frmKalendar"_s);
+        QCOMPARE(k.windowTitle(), u"  VORANEK"_s);
+        QCOMPARE(k.centralWidget()->size(), QSize(771, 392));
+        QVERIFY(!(k.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(k.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(k.centralWidget()->font().pixelSize(), 13);
+        QVERIFY(k.centralWidget()->font().bold());
+        k.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&k));
+        QCOMPARE(k.minimumSize(), k.maximumSize());
+        QCOMPARE(QCoreApplication::applicationName(), u"Voranek"_s);
+    }
+
+    void skupiny_data()
+    {
+        QTest::addColumn<QString>("jmeno");
+        QTest::addColumn<QRect>("misto");
+        QTest::addColumn<QString>("titulek");
+        QTest::newRow("gbCas") << "gbCas" << QRect(10, 6, 133, 203) << " Teď je...";
+        QTest::newRow("gbDnes") << "gbDnes" << QRect(153, 6, 279, 203) << " Dnes je... ";
+        QTest::newRow("gbKalendar")
+            << "gbKalendar" << QRect(442, 6, 321, 203) << " Kalendář - listopad 2005 ";
+        QTest::newRow("GroupBox2")
+            << "GroupBox2" << QRect(10, 216, 753, 167) << " Vyhledávání v kalendáři ";
+    }
+    void skupiny()
+    {
+        QFETCH(QString, jmeno);
+        QFETCH(QRect, misto);
+        QFETCH(QString, titulek);
+        TestovaciOkna t(Cas(2005, 11, 19));
+        auto *gb = t.najdi<QGroupBox>(jmeno);
+        QCOMPARE(gb->geometry(), misto);
+        QCOMPARE(gb->title(), titulek);
+    }
+
+    void menu()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        QMenuBar *mn = t.kalendar().menuBar();
+        QCOMPARE(mn->objectName(), u"mn"_s);
+        const QList<QAction *> hlavni = mn->actions();
+        QCOMPARE(hlavni.size(), 2);
+        QCOMPARE(hlavni[0]->text(), u" Kalendář"_s);
+        QCOMPARE(hlavni[1]->text(), u" O aplikaci"_s);
+        QCOMPARE(hlavni[0]->objectName(), u"Aplikace1"_s);
+        QCOMPARE(hlavni[1]->objectName(), u"Npovda1"_s);
+
+        QStringList jmena, texty;
+        for (QAction *a : hlavni[0]->menu()->actions() + hlavni[1]->menu()->actions()) {
+            jmena << a->objectName();
+            texty << (a->isSeparator() ? u"-"_s : a->text());
+        }
+        QCOMPARE(jmena,
+            (QStringList {
+                "mnPrevod", "mnPranostiky", "mnVice", "N1", "mnExit", "mnPro", "mnZdroje"}));
+        QCOMPARE(texty,
+            (QStringList {"Převod - cizojazyčně", "Pranostiky", "Více o jménech", "-", "E&xit",
+                "O programu", "Použité zdroje"}));
+        auto *exit = t.kalendar().findChild<QAction *>(u"mnExit"_s);
+        QCOMPARE(exit->shortcut(), QKeySequence(u"Ctrl+X"_s));
+    }
+
+    void casovac()
+    {
+        FalesneHodiny hodiny(Cas(2005, 11, 19));
+        OknaAplikace okna(hodiny);
+        auto *timer = okna.frmKalendar.findChild<QTimer *>(u"Timer1"_s);
+        QVERIFY(timer);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
+    }
+
+    void vedlejsiOknaSkrytaAOtevrenaNaStrance_data()
+    {
+        QTest::addColumn<QString>("polozka");
+        QTest::addColumn<bool>("info");
+        QTest::addColumn<int>("stranka");
+        QTest::newRow("mnPrevod") << "mnPrevod" << true << 0;
+        QTest::newRow("mnPranostiky") << "mnPranostiky" << true << 1;
+        QTest::newRow("mnVice") << "mnVice" << true << 2;
+        QTest::newRow("mnPro") << "mnPro" << false << 0;
+        QTest::newRow("mnZdroje") << "mnZdroje" << false << 1;
+    }
+    void vedlejsiOknaSkrytaAOtevrenaNaStrance()
+    {
+        QFETCH(QString, polozka);
+        QFETCH(bool, info);
+        QFETCH(int, stranka);
+        TestovaciOkna t(Cas(2005, 11, 19));
+        TfrmKalendar &k = t.kalendar();
+        PagedDialog &okno = info ? static_cast<PagedDialog &>(t.operace()) : t.napoveda();
+        QVERIFY(!t.operace().isVisible());
+        QVERIFY(!t.napoveda().isVisible());
+        QCOMPARE(t.operace().windowTitle(), u"   VORANEK  zajímavosti a informace"_s);
+        QCOMPARE(t.napoveda().windowTitle(), u"   VORANEK  nápověda o aplikaci"_s);
+        QCOMPARE(t.operace().size(), QSize(482, 334));
+        QCOMPARE(t.napoveda().size(), QSize(481, 335));
+
+        k.show();
+        k.move(137, 71);
+        // Opened once elsewhere on another page, then again from the item under test.
+        okno.tabs()->setCurrentIndex(stranka == 0 ? 1 : 0);
+        k.findChild<QAction *>(polozka)->trigger();
+        QVERIFY(okno.isVisible());
+        QCOMPARE(okno.pos(), k.pos());
+        QCOMPARE(okno.tabs()->currentIndex(), stranka);
+        QCOMPARE(okno.pages()->currentIndex(), stranka);
+        QVERIFY(okno.okButton()->isDefault());
+
+        k.move(211, 40);
+        k.findChild<QAction *>(polozka)->trigger();
+        QCOMPARE(okno.pos(), k.pos());
+
+        QTest::mouseClick(okno.okButton(), Qt::LeftButton);
+        QVERIFY(!okno.isVisible());
+        k.findChild<QAction *>(polozka)->trigger();
+        QVERIFY(okno.isVisible());
+        okno.close();
+        QVERIFY(!okno.isVisible());
+        QVERIFY(k.isVisible());
+    }
+
+    void zalozkyPrepinajiStranky()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        for (PagedDialog *okno :
+            {static_cast<PagedDialog *>(&t.operace()), static_cast<PagedDialog *>(&t.napoveda())}) {
+            for (int i = okno->tabs()->count() - 1; i >= 0; --i) {
+                okno->tabs()->setCurrentIndex(i);
+                QCOMPARE(okno->pages()->currentIndex(), i);
+            }
+        }
+        QCOMPARE(t.operace().tabs()->tabText(2), u"Více o..."_s);
+        QCOMPARE(t.napoveda().tabs()->tabText(1), u"Použité zdroje"_s);
+    }
+
+    void ctrlXUkonciProgram()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        TfrmKalendar &k = t.kalendar();
+        k.show();
+        QVERIFY(QTest::qWaitForWindowActive(&k));
+        // From a read-only edit, which would otherwise take Ctrl+X as its own.
+        auto *den = t.najdi<QLineEdit>(u"edtDen"_s);
+        den->setFocus();
+        QTimer::singleShot(0, den, [den] { QTest::keyClick(den, Qt::Key_X, Qt::ControlModifier); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void zavreniHlavnihoOknaUkonciProgram()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        TfrmKalendar &k = t.kalendar();
+        k.show();
+        t.kalendar().findChild<QAction *>(u"mnPro"_s)->trigger();
+        QTimer::singleShot(0, &k, [&k] { k.close(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void chybaVObsluzeSeUkazeASmyckaBeziDal()
+    {
+        QStringList zpravy;
+        Aplikace::ukazovatelChyb = [&](const QString &z) { zpravy << z; };
+        Vadny vadny;
+        QCoreApplication::postEvent(&vadny, new QEvent(QEvent::User));
+        QTimer::singleShot(0, [] { QCoreApplication::exit(3); });
+        QCOMPARE(QCoreApplication::exec(), 3);
+        QCOMPARE(zpravy, QStringList {u"chyba v obsluze"_s});
+        Aplikace::ukazovatelChyb = nullptr;
+    }
+
+    void chybaPriStartuSeUkazeAKonciNulou()
+    {
+        QStringList zpravy;
+        Aplikace::ukazovatelChyb = [&](const QString &z) { zpravy << z; };
+        VadneHodiny hodiny;
+        QCOMPARE(SpustAplikaci(*static_cast<Aplikace *>(qApp), hodiny), 0);
+        QCOMPARE(zpravy, QStringList {u"hodiny nejdou"_s});
+        Aplikace::ukazovatelChyb = nullptr;
+    }
+};
+
+VORANEK_TEST_MAIN(TestAplikace)
+#include "tst_aplikace.moc"
