@@ -34,19 +34,24 @@ public:
     {
         QPen p(barva, sirka);
         p.setCapStyle(sirka > 1 ? Qt::RoundCap : Qt::SquareCap);
-        p.setJoinStyle(Qt::RoundJoin);
+        p.setJoinStyle(sirka > 1 ? Qt::RoundJoin : Qt::MiterJoin);
         setPen(p);
     }
 
-    // Rectangles and ellipses by their bounding box, right and bottom edges excluded.
-    void obdelnik(int l, int t, int r, int b)
+    // A thin hand ends one pixel short of its tip, as a pen moved to a point always has.
+    void cara(QPoint od, QPoint po)
     {
-        drawRect(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
+        QPen p = pen();
+        if (p.width() == 1)
+            p.setCapStyle(Qt::FlatCap);
+        setPen(p);
+        drawLine(od, po);
     }
-    void elipsa(int l, int t, int r, int b)
-    {
-        drawEllipse(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
-    }
+
+    // Rectangles and ellipses by their bounding box, right and bottom edges excluded; Qt
+    // strokes a rectangle one pixel wider than its size, so the size is one less.
+    void obdelnik(int l, int t, int r, int b) { drawRect(QRect(l, t, r - l - 1, b - t - 1)); }
+    void elipsa(int l, int t, int r, int b) { drawEllipse(QRect(l, t, r - l - 1, b - t - 1)); }
 };
 
 } // namespace
@@ -136,7 +141,7 @@ void TfrmKalendar::KresliSekundovku(int sekunda_)
     Stetec s(im->bitmapa());
     const double uhel = sekunda_ * krokMinut;
     s.pero(Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::WindowText), 1);
-    s.drawLine(QPoint(stredX, stredY), Spicka(stredX, stredY, uhel, polomer));
+    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, uhel, polomer));
 }
 
 void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
@@ -145,10 +150,10 @@ void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
     const QColor barva
         = Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::Dark);
     s.pero(barva, 3);
-    s.drawLine(QPoint(stredX, stredY), Spicka(stredX, stredY, minuta_ * krokMinut, polomer));
+    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, minuta_ * krokMinut, polomer));
     s.pero(barva, 5);
     const double uhelHodin = (hodina_ + minuta_ * (1.0 / 60)) * krokHodin;
-    s.drawLine(QPoint(stredX, stredY), Spicka(stredX, stredY, uhelHodin, polomer * 0.68));
+    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, uhelHodin, polomer * 0.68));
 }
 
 void TfrmKalendar::KresliStred()

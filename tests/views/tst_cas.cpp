@@ -1,0 +1,171 @@
+#include "common/main.h"
+#include "common/okna.h"
+#include "widgets/obraz.h"
+#include "widgets/panel.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Hodinky {
+    explicit Hodinky(const QDateTime &cas)
+        : t(cas)
+    {
+        t.kalendar().FormPaint();
+    }
+    // Colours as plain RGB, so that a palette colour and a pixel compare equal.
+    QRgb pixel(int x, int y) { return t.najdi<Obraz>(u"im"_s)->bitmapa().pixel(x, y); }
+    QRgb barva(QPalette::ColorRole role) const
+    {
+        return t.okna->frmKalendar.palette().color(role).rgb();
+    }
+    QRgb tvar() const { return barva(QPalette::Button); }
+    QRgb stin() const { return barva(QPalette::Dark); }
+    QRgb text() const { return barva(QPalette::WindowText); }
+
+    // The pixels of a hand from the centre, skipping the hub.
+    QList<QRgb> ruka(double uhel, int od, int po)
+    {
+        QList<QRgb> barvy;
+        for (int r = od; r <= po; ++r)
+            barvy << pixel(int(56 + r * std::sin(uhel)), int(std::floor(56 - r * std::cos(uhel))));
+        return barvy;
+    }
+
+    // Whether a thin hand lies along the angle: each point of it or a pixel next to it.
+    bool tenka(double uhel, int od, int po, QRgb barva)
+    {
+        for (int r = od; r <= po; ++r) {
+            const int x = int(56 + r * std::sin(uhel));
+            const int y = int(std::floor(56 - r * std::cos(uhel)));
+            bool blizko = false;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx)
+                    blizko = blizko || pixel(x + dx, y + dy) == barva;
+            }
+            if (!blizko)
+                return false;
+        }
+        return true;
+    }
+
+    TestovaciOkna t;
+};
+
+bool Vsechny(const QList<QRgb> &barvy, QRgb barva)
+{
+    return std::all_of(barvy.begin(), barvy.end(), [&](QRgb b) { return b == barva; });
+}
+
+bool Zadna(const QList<QRgb> &barvy, QRgb barva)
+{
+    return std::none_of(barvy.begin(), barvy.end(), [&](QRgb b) { return b == barva; });
+}
+
+constexpr double Pi = 3.14159265358979323846;
+
+} // namespace
+
+class TestCas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cifernik()
+    {
+        Hodinky h(Cas(2005, 11, 19, 15, 30, 0));
+        QCOMPARE(h.pixel(0, 0), h.stin());
+        QCOMPARE(h.pixel(3, 3), QColor(Qt::white).rgb());
+        QCOMPARE(h.pixel(6, 6), h.stin());
+        QCOMPARE(h.pixel(8, 30), h.tvar());
+        QCOMPARE(h.pixel(111, 111), h.stin());
+        // The dot at one o'clock (i = 10 from three o'clock) and at two.
+        QCOMPARE(h.pixel(79, 16), h.text());
+        QCOMPARE(h.pixel(95, 33), h.text());
+        // The numeral 3 stands in its cell from (96, 49): glyph pixels are text-coloured.
+        bool glyf = false;
+        for (int y = 49; y < 62; ++y) {
+            for (int x = 96; x < 104; ++x)
+                glyf = glyf || h.pixel(x, y) == h.text();
+        }
+        QVERIFY(glyf);
+    }
+
+    void sekundovkaVNule()
+    {
+        // 15:30:00: second hand straight up from (56, 56) to (56, 10), minute hand down.
+        Hodinky h(Cas(2005, 11, 19, 15, 30, 0));
+        QVERIFY(Vsechny(h.ruka(0, 8, 46), h.text()));
+        QVERIFY(Vsechny(h.ruka(Pi, 8, 46), h.stin()));
+    }
+
+    void ruckyVeTriHodiny()
+    {
+        Hodinky h(Cas(2005, 11, 19, 3, 0, 20));
+        // The hour hand points right and is 31 pixels long; the minute hand straight up.
+        QVERIFY(Vsechny(h.ruka(Pi / 2, 8, 30), h.stin()));
+        QCOMPARE(h.pixel(56 + 34, 56), h.tvar());
+        QVERIFY(Vsechny(h.ruka(0, 8, 46), h.stin()));
+    }
+
+    void tikBezNoveMinutyNechaRucky()
+    {
+        Hodinky h(Cas(2005, 11, 19, 15, 30, 14));
+        const QList<QRgb> minutova = h.ruka(Pi, 8, 46);
+        const QList<QRgb> hodinova = h.ruka(15.5 * Pi / 6, 8, 30);
+        QVERIFY(Vsechny(minutova, h.stin()));
+        h.t.hodiny.posun(1);
+        h.t.kalendar().Timer1Timer();
+        QCOMPARE(h.ruka(Pi, 8, 46), minutova);
+        QCOMPARE(h.ruka(15.5 * Pi / 6, 8, 30), hodinova);
+        // The old second hand is gone, the new one is drawn.
+        QVERIFY(Zadna(h.ruka(14 * Pi / 30, 12, 42), h.text()));
+        QVERIFY(h.tenka(15 * Pi / 30, 12, 45, h.text()));
+        QCOMPARE(h.t.najdi<Panel>(u"pCas"_s)->text(), u"15:30:15"_s);
+    }
+
+    void tikSNovouMinutouPrekresliRucky()
+    {
+        Hodinky h(Cas(2005, 11, 19, 15, 30, 59));
+        h.t.hodiny.posun(1);
+        h.t.kalendar().Timer1Timer();
+        QVERIFY(Zadna(h.ruka(Pi, 12, 46), h.stin()));
+        QVERIFY(Vsechny(h.ruka(31 * Pi / 30, 12, 46), h.stin()));
+        // The second hand, drawn again after the erasure, stands whole at 12.
+        QVERIFY(Vsechny(h.ruka(0, 8, 46), h.text()));
+    }
+
+    void hodinyPosunuteOHodinuVeStejneMinute()
+    {
+        Hodinky h(Cas(2005, 11, 19, 15, 30, 10));
+        h.t.hodiny.nastav(Cas(2005, 11, 19, 17, 30, 11));
+        h.t.kalendar().Timer1Timer();
+        QVERIFY(Vsechny(h.ruka(17.5 * Pi / 6, 8, 30), h.stin()));
+        QVERIFY(Zadna(h.ruka(15.5 * Pi / 6, 14, 30), h.stin()));
+        QCOMPARE(h.t.najdi<Panel>(u"pCas"_s)->text(), u"17:30:11"_s);
+    }
+
+    void prekresleniVypadaJakoPoTiku()
+    {
+        Hodinky h(Cas(2005, 11, 19, 9, 41, 7));
+        for (int i = 0; i < 75; ++i) {
+            h.t.hodiny.posun(1);
+            h.t.kalendar().Timer1Timer();
+        }
+        const QImage poTicich = h.t.najdi<Obraz>(u"im"_s)->bitmapa().copy();
+        h.t.kalendar().FormPaint();
+        // Only what lies on top may differ where the second hand crosses the others.
+        const QImage znovu = h.t.najdi<Obraz>(u"im"_s)->bitmapa();
+        int rozdilu = 0;
+        for (int y = 0; y < 112; ++y) {
+            for (int x = 0; x < 112; ++x)
+                rozdilu += poTicich.pixel(x, y) != znovu.pixel(x, y);
+        }
+        QVERIFY2(rozdilu < 12, qPrintable(QString::number(rozdilu)));
+    }
+};
+
+VORANEK_TEST_MAIN(TestCas)
+#include "tst_cas.moc"
