@@ -8,12 +8,6 @@ Seznam::Seznam(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int radek) {
-        if (uzivatel_ && radek >= 0 && !ohlaseno_) {
-            ohlaseno_ = true;
-            emit klik();
-        }
-    });
 }
 
 void Seznam::vyber(int radek)
@@ -39,21 +33,19 @@ int Seznam::vybrany() const
     return vybrane.isEmpty() ? -1 : row(vybrane.first());
 }
 
+// The click signal comes after Qt has moved the selection, so the handler reads the new row.
 void Seznam::mousePressEvent(QMouseEvent *event)
 {
-    uzivatel_ = true;
-    ohlaseno_ = false;
     QListWidget::mousePressEvent(event);
-    uzivatel_ = false;
-    // A click on the row already chosen changes nothing in the list, but still chooses it.
-    if (!ohlaseno_ && event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+    // A click on the row already chosen still chooses it.
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) && vybrany() >= 0)
         emit klik();
 }
 
 void Seznam::keyPressEvent(QKeyEvent *event)
 {
-    uzivatel_ = true;
-    ohlaseno_ = false;
+    const int predtim = vybrany();
     QListWidget::keyPressEvent(event);
-    uzivatel_ = false;
+    if (vybrany() >= 0 && vybrany() != predtim)
+        emit klik();
 }

@@ -22,8 +22,4 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    bool uzivatel_ = false;
-    bool ohlaseno_ = false;
 };
