@@ -134,6 +134,7 @@ QPixmap ObrazekOProgramu()
     p.setPen(QPen(QColor(120, 120, 120), 1));
     p.drawRoundedRect(list, 6, 6);
     QPainterPath hlavicka;
+    hlavicka.setFillRule(Qt::WindingFill);
     hlavicka.addRoundedRect(QRectF(list.left(), list.top(), list.width(), 30), 6, 6);
     hlavicka.addRect(QRectF(list.left(), list.top() + 15, list.width(), 15));
     p.fillPath(hlavicka.simplified(), QColor(196, 30, 40));

@@ -23,7 +23,7 @@ inline constexpr std::array<std::string_view, 16> Literatura = {
     "       Knappová; Academia, 1996",
     "",
     "[5]   Esperantsko-český a česko-esperantský slovník; Miroslav",
-    "       Malovec; Kava-Pech, 2006",
+    "       Malovec; KAVA-PECH, 1995",
 };
 
 // Two empty lines under the heading, then seven addresses separated by empty lines.

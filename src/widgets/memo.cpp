@@ -90,3 +90,10 @@ void Memo::focusInEvent(QFocusEvent *event)
     QTextEdit::focusInEvent(event);
     emit vstup();
 }
+
+void Memo::showEvent(QShowEvent *event)
+{
+    QTextEdit::showEvent(event);
+    // Lines added while hidden leave the view wherever the layout put it.
+    naZacatek();
+}

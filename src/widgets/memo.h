@@ -31,6 +31,7 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QStringList radky_;
