@@ -43,7 +43,22 @@ void Aplikace::UkazChybu(const QString &zprava)
 OknaAplikace::OknaAplikace(Hodiny &hodiny)
     : frmKalendar(hodiny)
 {
-    frmKalendar.PripojOkna(&frmNapoveda, &frmOperace);
+    frmKalendar.PripojOkna([this]() -> TfrmNapoveda & { return frmNapoveda(); },
+                           [this]() -> TfrmOperace & { return frmOperace(); });
+}
+
+TfrmNapoveda &OknaAplikace::frmNapoveda()
+{
+    if (!napoveda_)
+        napoveda_ = std::make_unique<TfrmNapoveda>();
+    return *napoveda_;
+}
+
+TfrmOperace &OknaAplikace::frmOperace()
+{
+    if (!operace_)
+        operace_ = std::make_unique<TfrmOperace>();
+    return *operace_;
 }
 
 int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny)

@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include <functional>
+#include <memory>
 
 class Aplikace : public QApplication
 {
@@ -24,14 +25,20 @@ public:
     static std::function<void(const QString &)> ukazovatelChyb;
 };
 
-// The windows in the order the program creates them: the main window, filled for today,
-// then the About window and the info window, both hidden.
-struct OknaAplikace {
+// The program's windows: the main window, filled for today, and the About and info windows,
+// made hidden on their first opening so that nothing of them costs the start.
+class OknaAplikace
+{
+public:
     explicit OknaAplikace(Hodiny &hodiny);
 
     TfrmKalendar frmKalendar;
-    TfrmNapoveda frmNapoveda;
-    TfrmOperace frmOperace;
+    TfrmNapoveda &frmNapoveda();
+    TfrmOperace &frmOperace();
+
+private:
+    std::unique_ptr<TfrmNapoveda> napoveda_;
+    std::unique_ptr<TfrmOperace> operace_;
 };
 
 // Creates the windows, shows the main window centred on the screen and runs the loop.

@@ -140,28 +140,29 @@ void TfrmKalendar::VytvorMenu()
             {"mnZdroje", "Použité zdroje", &TfrmKalendar::mnZdrojeClick}});
 }
 
-void TfrmKalendar::PripojOkna(TfrmNapoveda *napoveda, TfrmOperace *operace)
+void TfrmKalendar::PripojOkna(std::function<TfrmNapoveda &()> napoveda,
+                              std::function<TfrmOperace &()> operace)
 {
-    napoveda_ = napoveda;
-    operace_ = operace;
+    napoveda_ = std::move(napoveda);
+    operace_ = std::move(operace);
 }
 
 void TfrmKalendar::mnPrevodClick()
 {
     if (operace_)
-        operace_->Otevri(0, pos(), MesicZobrazeni);
+        operace_().Otevri(0, pos(), MesicZobrazeni);
 }
 
 void TfrmKalendar::mnPranostikyClick()
 {
     if (operace_)
-        operace_->Otevri(1, pos(), MesicZobrazeni);
+        operace_().Otevri(1, pos(), MesicZobrazeni);
 }
 
 void TfrmKalendar::mnViceClick()
 {
     if (operace_)
-        operace_->Otevri(2, pos(), MesicZobrazeni);
+        operace_().Otevri(2, pos(), MesicZobrazeni);
 }
 
 void TfrmKalendar::mnExitClick()
@@ -172,13 +173,13 @@ void TfrmKalendar::mnExitClick()
 void TfrmKalendar::mnProClick()
 {
     if (napoveda_)
-        napoveda_->Otevri(0, pos());
+        napoveda_().Otevri(0, pos());
 }
 
 void TfrmKalendar::mnZdrojeClick()
 {
     if (napoveda_)
-        napoveda_->Otevri(1, pos());
+        napoveda_().Otevri(1, pos());
 }
 
 void TfrmKalendar::closeEvent(QCloseEvent *event)

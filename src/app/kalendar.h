@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QButtonGroup;
@@ -33,7 +34,8 @@ public:
     explicit TfrmKalendar(Hodiny &hodiny, QWidget *parent = nullptr);
     ~TfrmKalendar() override;
 
-    void PripojOkna(TfrmNapoveda *napoveda, TfrmOperace *operace);
+    // The secondary windows, made by their owner when first asked for.
+    void PripojOkna(std::function<TfrmNapoveda &()> napoveda, std::function<TfrmOperace &()> operace);
 
     const voranek::KalendarDnu &kalendarDnu() const { return KalendarDnu; }
     int mesicZobrazeni() const { return MesicZobrazeni; }
@@ -114,8 +116,8 @@ private:
     void PoDatumu(int den, int mesic);
 
     Hodiny &hodiny_;
-    TfrmNapoveda *napoveda_ = nullptr;
-    TfrmOperace *operace_ = nullptr;
+    std::function<TfrmNapoveda &()> napoveda_;
+    std::function<TfrmOperace &()> operace_;
 
     // Frame
     QGroupBox *gbCas = nullptr;

@@ -83,6 +83,7 @@ void TfrmKalendar::ObnovDnes()
         DnesZobrazeno = true;
     }
     // The grid and the searches go on reading the year they show.
-    NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
+    if (Rok() != datum.rok)
+        NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
     DatumObnovy = dnes;
 }

@@ -23,8 +23,8 @@ struct TestovaciOkna {
     }
 
     TfrmKalendar &kalendar() { return okna->frmKalendar; }
-    TfrmOperace &operace() { return okna->frmOperace; }
-    TfrmNapoveda &napoveda() { return okna->frmNapoveda; }
+    TfrmOperace &operace() { return okna->frmOperace(); }
+    TfrmNapoveda &napoveda() { return okna->frmNapoveda(); }
 
     template<typename W = QWidget> W *najdi(const QString &jmeno)
     {
