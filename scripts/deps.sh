@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation clang-format
-          desktop-file-utils appstream xvfb xauth)
+          desktop-file-utils appstream xvfb xauth dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

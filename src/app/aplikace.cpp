@@ -1,5 +1,6 @@
 #include "app/aplikace.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
@@ -17,6 +18,8 @@ Aplikace::Aplikace(int &argc, char **argv)
     setOrganizationDomain(u"voranek.org"_s);
     setDesktopFileName(u"org.voranek.Voranek"_s);
     setStyle(QStyleFactory::create(u"Fusion"_s));
+    setWindowIcon(
+        QIcon::fromTheme(u"org.voranek.Voranek"_s, QIcon(u":/64/org.voranek.Voranek.png"_s)));
 }
 
 bool Aplikace::notify(QObject *prijemce, QEvent *udalost)
@@ -44,7 +47,7 @@ OknaAplikace::OknaAplikace(Hodiny &hodiny)
     : frmKalendar(hodiny)
 {
     frmKalendar.PripojOkna([this]() -> TfrmNapoveda & { return frmNapoveda(); },
-                           [this]() -> TfrmOperace & { return frmOperace(); });
+        [this]() -> TfrmOperace & { return frmOperace(); });
 }
 
 TfrmNapoveda &OknaAplikace::frmNapoveda()

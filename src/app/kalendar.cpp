@@ -48,6 +48,7 @@ TfrmKalendar::TfrmKalendar(Hodiny &hodiny, QWidget *parent)
     krokMinut = std::numbers::pi / 30;
 
     pCas->setText(TextCasu());
+    im->setAccessibleDescription(pCas->text());
 
     KalendarDnu = voranek::VytvorKalendarDnu();
     DnesZobrazeno = false;
@@ -140,8 +141,8 @@ void TfrmKalendar::VytvorMenu()
             {"mnZdroje", "Použité zdroje", &TfrmKalendar::mnZdrojeClick}});
 }
 
-void TfrmKalendar::PripojOkna(std::function<TfrmNapoveda &()> napoveda,
-                              std::function<TfrmOperace &()> operace)
+void TfrmKalendar::PripojOkna(
+    std::function<TfrmNapoveda &()> napoveda, std::function<TfrmOperace &()> operace)
 {
     napoveda_ = std::move(napoveda);
     operace_ = std::move(operace);

@@ -35,7 +35,8 @@ public:
     ~TfrmKalendar() override;
 
     // The secondary windows, made by their owner when first asked for.
-    void PripojOkna(std::function<TfrmNapoveda &()> napoveda, std::function<TfrmOperace &()> operace);
+    void PripojOkna(
+        std::function<TfrmNapoveda &()> napoveda, std::function<TfrmOperace &()> operace);
 
     const voranek::KalendarDnu &kalendarDnu() const { return KalendarDnu; }
     int mesicZobrazeni() const { return MesicZobrazeni; }

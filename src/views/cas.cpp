@@ -60,6 +60,7 @@ void TfrmKalendar::VytvorCas()
 {
     im = Novy<Obraz>(gbCas, "im", {10, 18, 112, 112});
     im->setPrekresleni([this] { FormPaint(); });
+    im->setAccessibleName(u"Analogové hodiny"_s);
     pCas = NovyPanel(gbCas, {"pCas", {11, 139, 112, 54}, "", Panel::Okraj::Snizeny, 0});
     pCas->setLineWidth(2);
     pCas->setFont(Pismo(24, false));
@@ -207,4 +208,5 @@ void TfrmKalendar::Timer1Timer()
     im->ukaz();
 
     pCas->setText(TextCasu());
+    im->setAccessibleDescription(pCas->text());
 }

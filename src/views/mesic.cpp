@@ -52,8 +52,10 @@ void TfrmKalendar::VytvorMesic()
 
 void TfrmKalendar::OdbarviBunky()
 {
-    for (Panel *b : bunky)
+    for (Panel *b : bunky) {
         b->setBarva(Qt::white);
+        b->setAccessibleDescription(QString());
+    }
 }
 
 void TfrmKalendar::VymazBunky()
@@ -69,6 +71,7 @@ void TfrmKalendar::OznacDen(int den)
         if (!b->text().isEmpty() && b->text() == t) {
             OdbarviBunky();
             b->setBarva(palette().color(QPalette::Button));
+            b->setAccessibleDescription(u"zvolený den"_s);
             return;
         }
     }
@@ -83,6 +86,21 @@ void TfrmKalendar::VyplnMesic(int den, int mesic, int rok)
     const int n = DnyVMesici(mesic, rok);
     for (int d = 1; d <= n; ++d)
         bunky[static_cast<std::size_t>(s + d - 1)]->setText(QString::number(d));
+
+    // A screen reader hears the whole date of a cell, since the grid reads downwards.
+    for (int k = 0; k < 42; ++k) {
+        const int d = k - s + 1;
+        Panel *b = bunky[static_cast<std::size_t>(k)];
+        if (d < 1 || d > n) {
+            b->setAccessibleName(u"prázdné pole"_s);
+            continue;
+        }
+        const Datum datum {static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(mesic),
+            static_cast<std::uint16_t>(rok)};
+        const std::string_view tyden = DnyTydne[static_cast<std::size_t>(DenVTydnu(datum))];
+        b->setAccessibleName(Qs(tyden.substr(3)) + u' ' + QString::number(d) + u". "_s
+            + Qs(MesiceGenitiv[static_cast<std::size_t>(mesic - 1)]) + QString::number(rok));
+    }
     OznacDen(den);
 }
 
@@ -141,6 +159,7 @@ void TfrmKalendar::DenClick(Panel *bunka)
         return;
     OdbarviBunky();
     bunka->setBarva(palette().color(QPalette::Button));
+    bunka->setAccessibleDescription(u"zvolený den"_s);
     edtDen->setText(bunka->text());
     PoDatumu(Den(), Mesic());
 }

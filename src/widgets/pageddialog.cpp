@@ -22,6 +22,12 @@ PagedDialog::PagedDialog(const QString &title, QSize clientSize, QWidget *parent
     tbN->setShape(QTabBar::RoundedSouth);
     tbN->setDrawBase(false);
     tbN->setExpanding(false);
+    tbN->setAccessibleName(QStringLiteral("Stránky"));
+    // The chosen tab is white, the others have the face colour.
+    tbN->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 10px; border: 1px solid palette(mid); border-top: none;"
+        " background: palette(button); }"
+        "QTabBar::tab:selected { background: white; }"));
     btnNapovedaOK = Novy<QPushButton>(this, "btnNapovedaOK", {382, 307, 96, 24});
     btnNapovedaOK->setText(QStringLiteral("OK"));
     btnNapovedaOK->setDefault(true);
