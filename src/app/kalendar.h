@@ -115,6 +115,8 @@ private:
     void NaplnJmena(voranek::TypKalendare typ);
     void NastavRok(int rok);
     void PoDatumu(int den, int mesic);
+    // The refresh that ends the name and the holiday search.
+    void PoHledani();
 
     Hodiny &hodiny_;
     std::function<TfrmNapoveda &()> napoveda_;

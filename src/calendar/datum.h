@@ -28,6 +28,11 @@ inline constexpr std::array<std::string_view, 12> MesiceGenitiv
     = {"ledna ", "února ", "března ", "dubna ", "května ", "června ", "července ", "srpna ",
         "září ", "října ", "listopadu ", "prosince "};
 
+// Nominative month names, each with one trailing blank.
+inline constexpr std::array<std::string_view, 12> MesiceNominativ
+    = {"leden ", "únor ", "březen ", "duben ", "květen ", "červen ", "červenec ", "srpen ", "září ",
+        "říjen ", "listopad ", "prosinec "};
+
 // Indexed by DenVTydnu: 1 = Sunday ... 7 = Saturday; index 0 is unused.
 inline constexpr std::array<std::string_view, 8> DnyTydne = {
     "", " / neděle", " / pondělí", " / úterý", " / středa", " / čtvrtek", " / pátek", " / sobota"};

@@ -21,10 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<std::string_view, 12> MesicePranostik
-    = {"leden ", "únor ", "březen ", "duben ", "květen ", "červen ", "červenec ", "srpen ", "září ",
-        "říjen ", "listopad ", "prosinec"};
-
 // The info page lists the Czech entries with one spelling of its own.
 constexpr int IndexEvzenie = 100;
 
@@ -69,8 +65,7 @@ TfrmOperace::TfrmOperace(QWidget *parent)
     mPra->setFont(Pismo(12));
     mPra->setAccessibleName(u"Pranostiky"_s);
     lbMesicPra = Novy<Seznam>(gbPra, "lbMesicPra", {318, 35, 121, 198});
-    for (std::string_view m : MesicePranostik)
-        lbMesicPra->addItem(Qs(m));
+    lbMesicPra->addItems(PolozkyMesicu());
     lbMesicPra->setAccessibleName(u"Měsíc"_s);
     connect(lbMesicPra, &Seznam::klik, this, &TfrmOperace::lbMesicPraClick);
 

@@ -22,9 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<std::string_view, 12> PolozkyMesicu = {"leden ", "únor ", "březen ", "duben ",
-    "květen ", "červen ", "červenec ", "srpen ", "září ", "říjen ", "listopad ", "prosinec"};
-
 // Changes a combo box's item without running its change handler.
 void VyberPolozku(QComboBox *combo, int index)
 {
@@ -73,8 +70,7 @@ void TfrmKalendar::VytvorVyhledavani()
     edtDen = pole("edtDen", {10, 24, 30, 24}, "19");
     updDen = spinac("updDen", {40, 24, 16, 24}, edtDen, 1, 31);
     cmbMesic = Novy<QComboBox>(gb, "cmbMesic", {65, 24, 95, 24});
-    for (std::string_view m : PolozkyMesicu)
-        cmbMesic->addItem(Qs(m));
+    cmbMesic->addItems(PolozkyMesicu());
     cmbMesic->setCurrentIndex(-1);
     edtRok = pole("edtRok", {167, 24, 45, 24}, "2005");
     updRok = spinac("updRok", {212, 24, 16, 24}, edtRok, PrvniRok, PosledniRok);
@@ -364,6 +360,11 @@ void TfrmKalendar::lbJmenoClick()
     if (Rok() != puvodniRok)
         NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
 
+    PoHledani();
+}
+
+void TfrmKalendar::PoHledani()
+{
     NastavMaxDen();
     ZobrazObdobi(Den(), Mesic());
     PrekresliMesic(Den(), Mesic(), Rok());
@@ -382,8 +383,5 @@ void TfrmKalendar::lbSvatekClick()
     VyberJmenoDne(den->den, den->mesic);
     PotlacitZmeny = false;
 
-    NastavMaxDen();
-    ZobrazObdobi(Den(), Mesic());
-    PrekresliMesic(Den(), Mesic(), Rok());
-    ZobrazZnameni(Den(), Mesic());
+    PoHledani();
 }

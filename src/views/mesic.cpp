@@ -13,14 +13,6 @@
 using namespace voranek;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr std::array<std::string_view, 12> MesiceNominativ
-    = {"leden ", "únor ", "březen ", "duben ", "květen ", "červen ", "červenec ", "srpen ", "září ",
-        "říjen ", "listopad ", "prosinec "};
-
-} // namespace
-
 void TfrmKalendar::VytvorMesic()
 {
     Panel3 = NovyPanel(gbKalendar, {"Panel3", {10, 18, 300, 176}, "", Panel::Okraj::Zadny, 0});

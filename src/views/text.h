@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <string_view>
@@ -10,3 +11,6 @@ inline QString Qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The month items of the month lists: the nominatives, "prosinec" without its blank.
+QStringList PolozkyMesicu();
