@@ -29,7 +29,7 @@ B=$tmp/holeokno
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
+sleep 1
 export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/run
 mkdir -p "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
