@@ -26,10 +26,11 @@ gcc -O2 bench/mapwait.c -o "$tmp/mapwait" -lX11
 A=build/release/src/voranek
 B=$tmp/holeokno
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=$display
-sleep 1
+n=90
+while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+export DISPLAY=:$n
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/run
 mkdir -p "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

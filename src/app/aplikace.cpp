@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <exception>
 
@@ -18,8 +19,6 @@ Aplikace::Aplikace(int &argc, char **argv)
     setOrganizationDomain(u"voranek.org"_s);
     setDesktopFileName(u"org.voranek.Voranek"_s);
     setStyle(QStyleFactory::create(u"Fusion"_s));
-    setWindowIcon(
-        QIcon::fromTheme(u"org.voranek.Voranek"_s, QIcon(u":/64/org.voranek.Voranek.png"_s)));
 }
 
 bool Aplikace::notify(QObject *prijemce, QEvent *udalost)
@@ -76,6 +75,10 @@ int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny)
             hlavni.move(misto.topLeft());
         }
         hlavni.show();
+        // The icon is not needed for the first frame (reading it wakes Qt's image plugins), so
+        // it comes a moment after; desktops with the desktop entry show that one anyway.
+        QTimer::singleShot(100, &aplikace,
+            [] { QApplication::setWindowIcon(QIcon(u":/64/org.voranek.Voranek.png"_s)); });
         aplikace.exec();
     } catch (const std::exception &chyba) {
         Aplikace::UkazChybu(QString::fromLocal8Bit(chyba.what()));

@@ -18,7 +18,7 @@ class QLineEdit;
 class QTimer;
 
 class Hodiny;
-class Memo;
+class LinePanel;
 class Obraz;
 class Panel;
 class Seznam;
@@ -144,8 +144,8 @@ private:
 
     // Today panel
     Panel *pDatum = nullptr;
-    Memo *mJmeno = nullptr;
-    Memo *mSvatek = nullptr;
+    LinePanel *mJmeno = nullptr;
+    LinePanel *mSvatek = nullptr;
     bool DnesZobrazeno = false;
     QDate DatumObnovy;
 

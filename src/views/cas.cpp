@@ -86,9 +86,7 @@ void TfrmKalendar::KresliZnacky()
     Stetec s(im->bitmapa());
     const QColor tvar = palette().color(QPalette::Button);
     const QColor text = palette().color(QPalette::WindowText);
-    QFont pismo(u"Liberation Sans"_s);
-    pismo.setPixelSize(11);
-    pismo.setBold(true);
+    const QFont pismo = Pismo(11);
     s.setFont(pismo);
 
     struct Cislice {

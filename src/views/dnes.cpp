@@ -4,7 +4,7 @@
 #include "calendar/jmena.h"
 #include "views/svatkyovladace.h"
 #include "views/text.h"
-#include "widgets/memo.h"
+#include "widgets/linepanel.h"
 #include "widgets/rozvrzeni.h"
 
 #include <QGroupBox>
@@ -20,19 +20,14 @@ void TfrmKalendar::VytvorDnes()
 
     pDatum = NovyPanel(gbDnes, {"pDatum", {10, 18, 260, 30}, "", Snizeny, 13});
     NovyPanel(gbDnes, {"Panel1", {10, 48, 260, 34}, "svátek má:", Zvyseny, 13});
-    mJmeno = Novy<Memo>(gbDnes, "mJmeno", {10, 81, 260, 40});
+    mJmeno = Novy<LinePanel>(gbDnes, "mJmeno", {10, 81, 260, 40});
     mJmeno->setFont(Pismo(13));
     NovyPanel(gbDnes, {"Panel2", {10, 121, 260, 35}, "státní svátek, významný den:", Zvyseny, 13});
-    mSvatek = Novy<Memo>(gbDnes, "mSvatek", {10, 155, 260, 38});
+    mSvatek = Novy<LinePanel>(gbDnes, "mSvatek", {10, 155, 260, 38});
     mSvatek->setFont(Pismo(11));
-    for (Memo *m : {mJmeno, mSvatek}) {
-        m->setZarovnani(Qt::AlignHCenter);
+    // The two lines never take the focus, so no caret can stand in them.
+    for (LinePanel *m : {mJmeno, mSvatek})
         m->setBarva(tvar);
-        m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // The memos never keep the focus: it goes to the date line.
-        connect(m, &Memo::vstup, this, [this] { pDatum->setFocus(Qt::OtherFocusReason); });
-    }
-    pDatum->setFocusPolicy(Qt::ClickFocus);
     mJmeno->setAccessibleName(u"svátek má"_s);
     mSvatek->setAccessibleName(u"státní svátek, významný den"_s);
 
@@ -81,9 +76,9 @@ void TfrmKalendar::ObnovDnes()
         const int denZobrazeni = std::min(den, DnyVMesici(mesic, rok));
         ZobrazDatum(denZobrazeni, mesic, rok);
         DnesZobrazeno = true;
-    }
-    // The grid and the searches go on reading the year they show.
-    if (Rok() != datum.rok)
+    } else if (Rok() != datum.rok) {
+        // The grid and the searches go on reading the year they show.
         NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
+    }
     DatumObnovy = dnes;
 }

@@ -119,12 +119,17 @@ void TfrmKalendar::PrekresliMesic(int den, int mesic, int rok)
 
 void TfrmKalendar::ZobrazDatum(int den, int mesic, int rok)
 {
+    // The edits' change handlers would draw what the steps below draw again; of their work
+    // only the year's movable holidays stay, placed here.
+    PotlacitZmeny = true;
     edtDen->setText(QString::number(den));
     {
         const QSignalBlocker ticho(cmbMesic);
         cmbMesic->setCurrentIndex(mesic - 1);
     }
     edtRok->setText(QString::number(rok));
+    PotlacitZmeny = false;
+    NastavVelikonoce(KalendarDnu, Velikonoce(rok));
     NastavMaxDen();
 
     const DenKalendare &zaznam = KalendarDnu[mesic - 1][den - 1];

@@ -2,13 +2,14 @@
 
 #include "calendar/svatky.h"
 #include "views/text.h"
-#include "widgets/memo.h"
+#include "widgets/linepanel.h"
 
 #include <QListWidget>
 
 namespace voranek {
 
-void SvatekDne(Memo &mSvatek, const KalendarDnu &kalendar, TypKalendare typ, int den, int mesic)
+void SvatekDne(
+    LinePanel &mSvatek, const KalendarDnu &kalendar, TypKalendare typ, int den, int mesic)
 {
     const int kod = kalendar.SvatekKod(typ, den, mesic);
     std::string_view text = TextBezSvatku;

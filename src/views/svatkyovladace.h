@@ -3,14 +3,15 @@
 
 #include "calendar/kalendardnu.h"
 
-class Memo;
+class LinePanel;
 class QListWidget;
 
 namespace voranek {
 
 // CZ replaces the memo's first line, SK appends a line: cleared first, the memo shows the
 // Czech line above the Slovak one.
-void SvatekDne(Memo &mSvatek, const KalendarDnu &kalendar, TypKalendare typ, int den, int mesic);
+void SvatekDne(
+    LinePanel &mSvatek, const KalendarDnu &kalendar, TypKalendare typ, int den, int mesic);
 
 // Appends the long texts in code order, so that an item's position is the holiday's code.
 void NaplnSvatky(QListWidget &lbSvatek, TypKalendare typ);

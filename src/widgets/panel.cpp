@@ -29,6 +29,9 @@ void Panel::setOkraj(Okraj okraj, int sirka)
 
 void Panel::setBarva(const QColor &barva)
 {
+    // Whitening the grid touches every cell; most are white already.
+    if (palette().color(QPalette::Window) == barva)
+        return;
     QPalette p = palette();
     p.setColor(QPalette::Window, barva);
     setPalette(p);

@@ -38,7 +38,8 @@ inline Panel *NovyPanel(QWidget *rodic, const PopisPanelu &popis)
     auto *p = Novy<Panel>(rodic, popis.jmeno, popis.misto);
     p->setText(QString::fromUtf8(popis.text));
     p->setOkraj(popis.okraj);
-    if (popis.pismo > 0)
+    // Most panels inherit the window's font; a font of their own costs every one of them.
+    if (popis.pismo > 0 && Pismo(popis.pismo) != p->font())
         p->setFont(Pismo(popis.pismo));
     return p;
 }

@@ -1,7 +1,7 @@
 #include "calendar/kalendardnu.h"
 #include "common/main.h"
 #include "views/svatkyovladace.h"
-#include "widgets/memo.h"
+#include "widgets/linepanel.h"
 
 #include <QListWidget>
 
@@ -47,20 +47,20 @@ private slots:
         QFETCH(QStringList, radky);
         KalendarDnu k = VytvorKalendarDnu();
         NastavVelikonoce(k, Velikonoce(2005));
-        Memo m;
+        LinePanel m;
         // Whatever stood there before goes when the panel clears the memo first.
         m.pridejRadek(u"staré"_s);
         m.vymaz();
         SvatekDne(m, k, CZ, den, mesic);
         SvatekDne(m, k, SK, den, mesic);
         QCOMPARE(m.radky(), radky);
-        QCOMPARE(m.toPlainText(), radky.join(u'\n'));
+        QCOMPARE(m.text(), radky.join(u'\n'));
     }
 
     void ceskyRadekNahrazujePrvni()
     {
         const KalendarDnu k = VytvorKalendarDnu();
-        Memo m;
+        LinePanel m;
         m.pridejRadek(u"první"_s);
         m.pridejRadek(u"druhý"_s);
         SvatekDne(m, k, CZ, 31, 12);
