@@ -22,6 +22,7 @@ class LinePanel;
 class Obraz;
 class Panel;
 class Seznam;
+class Stetec;
 class TfrmNapoveda;
 class TfrmOperace;
 class UpDown;
@@ -141,6 +142,8 @@ private:
     double krokHodin = 0;
     double krokMinut = 0;
     bool Mazani = false;
+    // Open on the clock bitmap while FormPaint or a tick draws.
+    Stetec *platno_ = nullptr;
 
     // Today panel
     Panel *pDatum = nullptr;

@@ -19,6 +19,8 @@ int Pixel(double hodnota)
     return static_cast<int>(hodnota);
 }
 
+} // namespace
+
 // A painter on the clock bitmap, drawing without smoothing so that every pixel is where the
 // clock's arithmetic puts it.
 class Stetec : public QPainter
@@ -54,8 +56,6 @@ public:
     void elipsa(int l, int t, int r, int b) { drawEllipse(QRect(l, t, r - l - 1, b - t - 1)); }
 };
 
-} // namespace
-
 void TfrmKalendar::VytvorCas()
 {
     im = Novy<Obraz>(gbCas, "im", {10, 18, 112, 112});
@@ -73,7 +73,7 @@ QString TfrmKalendar::TextCasu() const
 
 void TfrmKalendar::KresliCifernik()
 {
-    Stetec s(im->bitmapa());
+    Stetec &s = *platno_;
     s.pero(palette().color(QPalette::Dark), 1);
     s.setBrush(Qt::white);
     s.obdelnik(0, 0, im->width(), im->height());
@@ -83,7 +83,7 @@ void TfrmKalendar::KresliCifernik()
 
 void TfrmKalendar::KresliZnacky()
 {
-    Stetec s(im->bitmapa());
+    Stetec &s = *platno_;
     const QColor tvar = palette().color(QPalette::Button);
     const QColor text = palette().color(QPalette::WindowText);
     const QFont pismo = Pismo(11);
@@ -137,7 +137,7 @@ QPoint Spicka(int cx, int cy, double uhel, double delka)
 
 void TfrmKalendar::KresliSekundovku(int sekunda_)
 {
-    Stetec s(im->bitmapa());
+    Stetec &s = *platno_;
     const double uhel = sekunda_ * krokMinut;
     s.pero(Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::WindowText), 1);
     s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, uhel, polomer));
@@ -145,7 +145,7 @@ void TfrmKalendar::KresliSekundovku(int sekunda_)
 
 void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
 {
-    Stetec s(im->bitmapa());
+    Stetec &s = *platno_;
     const QColor barva
         = Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::Dark);
     s.pero(barva, 3);
@@ -157,7 +157,7 @@ void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
 
 void TfrmKalendar::KresliStred()
 {
-    Stetec s(im->bitmapa());
+    Stetec &s = *platno_;
     s.pero(palette().color(QPalette::Button), 2);
     s.setBrush(palette().color(QPalette::WindowText));
     s.elipsa(stredX - 6, stredY - 6, stredX + 6, stredY + 6);
@@ -165,12 +165,15 @@ void TfrmKalendar::KresliStred()
 
 void TfrmKalendar::FormPaint()
 {
+    Stetec platno(im->bitmapa());
+    platno_ = &platno;
     Mazani = false;
     KresliCifernik();
     KresliZnacky();
     KresliRucicky(hodina, minuta);
     KresliSekundovku(sekunda);
     KresliStred();
+    platno_ = nullptr;
 }
 
 void TfrmKalendar::Timer1Timer()
@@ -183,6 +186,9 @@ void TfrmKalendar::Timer1Timer()
     const int m = cas.minute();
     const int s = cas.second();
 
+    // One painter for the whole tick: opening the bitmap is the dearest part of a small drawing.
+    Stetec platno(im->bitmapa());
+    platno_ = &platno;
     Mazani = true;
     KresliSekundovku(sekunda);
     KresliZnacky();
@@ -203,6 +209,8 @@ void TfrmKalendar::Timer1Timer()
         minuta = m;
     }
     KresliStred();
+    platno_ = nullptr;
+    platno.end();
     im->ukaz();
 
     pCas->setText(TextCasu());
