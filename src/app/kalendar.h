@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
 #include <functional>
@@ -141,6 +142,8 @@ private:
     int sekunda = 0;
     double krokHodin = 0;
     double krokMinut = 0;
+    // The twelve marks from three o'clock clockwise, placed by adding the hour step.
+    std::array<QPoint, 12> polohyZnacek {};
     bool Mazani = false;
     // Open on the clock bitmap while FormPaint or a tick draws.
     Stetec *platno_ = nullptr;

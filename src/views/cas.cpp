@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QPainter>
+#include <QStaticText>
 
 #include <cmath>
 
@@ -84,11 +85,9 @@ void TfrmKalendar::KresliCifernik()
 void TfrmKalendar::KresliZnacky()
 {
     Stetec &s = *platno_;
-    const QColor tvar = palette().color(QPalette::Button);
     const QColor text = palette().color(QPalette::WindowText);
-    const QFont pismo = Pismo(11);
-    s.setFont(pismo);
 
+    // The numerals are laid out once; each tick only puts them back.
     struct Cislice {
         int i;
         const char *text;
@@ -97,30 +96,31 @@ void TfrmKalendar::KresliZnacky()
     };
     static constexpr Cislice cislice[]
         = {{0, "3", -6, -7}, {3, "6", -4, -10}, {6, "9", -2, -7}, {9, "12", -7, -3}};
-
-    double a = 0;
-    for (int i = 0; i < 12; ++i) {
-        const int x = Pixel(stredX + polomer * std::cos(a));
-        const int y = Pixel(stredY + polomer * std::sin(a));
-        const Cislice *c = nullptr;
-        for (const Cislice &kandidat : cislice) {
-            if (kandidat.i == i)
-                c = &kandidat;
+    static const auto texty = [] {
+        std::array<QStaticText, 4> t;
+        for (std::size_t c = 0; c < t.size(); ++c) {
+            t[c].setText(QString::fromLatin1(cislice[c].text));
+            t[c].setTextFormat(Qt::PlainText);
+            t[c].prepare(QTransform(), Pismo(11));
         }
-        if (c) {
-            const QString t = QString::fromLatin1(c->text);
-            const QFontMetrics metriky(pismo);
-            const QRect bunka(x + c->dx, y + c->dy, metriky.horizontalAdvance(t), metriky.height());
-            s.fillRect(bunka, tvar);
+        return t;
+    }();
+    s.setFont(Pismo(11));
+
+    std::size_t c = 0;
+    for (int i = 0; i < 12; ++i) {
+        const QPoint &bod = polohyZnacek[static_cast<std::size_t>(i)];
+        if (c < std::size(cislice) && cislice[c].i == i) {
+            const QPoint roh = bod + QPoint(cislice[c].dx, cislice[c].dy);
+            s.fillRect(QRect(roh, texty[c].size().toSize()), palette().color(QPalette::Button));
             s.setPen(text);
-            s.drawText(bunka, Qt::AlignLeft | Qt::AlignTop, t);
+            s.drawStaticText(roh, texty[c]);
+            ++c;
         } else {
             s.pero(text, 1);
             s.setBrush(text);
-            s.elipsa(x - 2, y - 2, x + 2, y + 2);
+            s.elipsa(bod.x() - 2, bod.y() - 2, bod.x() + 2, bod.y() + 2);
         }
-        // Accumulated step by step, as the marks have always been placed.
-        a += krokHodin;
     }
 }
 
