@@ -44,6 +44,8 @@ QColor Panel::barva() const
 
 void Panel::setBarvaTextu(const QColor &barva)
 {
+    if (palette().color(QPalette::WindowText) == barva)
+        return;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, barva);
     setPalette(p);
