@@ -14,7 +14,7 @@ class Hodiny : public QWidget
 {
 public:
     using QWidget::QWidget;
-    QImage obraz{112, 112, QImage::Format_RGB32};
+    QImage obraz {112, 112, QImage::Format_RGB32};
 
 protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).drawImage(0, 0, obraz); }
@@ -28,10 +28,13 @@ int main(int argc, char *argv[])
     auto *plocha = new QWidget;
     plocha->setFixedSize(771, 392);
     okno.setCentralWidget(plocha);
-    okno.menuBar()->addMenu(QStringLiteral("Menu"))->addAction(QStringLiteral("Konec"), &app, &QApplication::quit);
+    okno.menuBar()
+        ->addMenu(QStringLiteral("Menu"))
+        ->addAction(QStringLiteral("Konec"), &app, &QApplication::quit);
 
     QGroupBox *skupiny[4];
-    const QRect mista[4] = {{10, 6, 133, 203}, {153, 6, 279, 203}, {442, 6, 321, 203}, {10, 216, 753, 167}};
+    const QRect mista[4]
+        = {{10, 6, 133, 203}, {153, 6, 279, 203}, {442, 6, 321, 203}, {10, 216, 753, 167}};
     for (int i = 0; i < 4; ++i) {
         skupiny[i] = new QGroupBox(QStringLiteral("Skupina %1").arg(i), plocha);
         skupiny[i]->setGeometry(mista[i]);
