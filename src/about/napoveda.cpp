@@ -100,7 +100,6 @@ TfrmNapoveda::TfrmNapoveda(QWidget *parent)
 
 void TfrmNapoveda::Otevri(int k, QPoint roh)
 {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
     showPage(k, roh);
 }
 

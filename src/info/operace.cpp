@@ -119,8 +119,6 @@ QWidget *TfrmOperace::NovaStranka(const char *jmeno, const char *zalozka, const 
 
 void TfrmOperace::Otevri(int k, QPoint roh, int mesicZobrazeni)
 {
-    move(roh);
-
     mVice->vymaz();
     pJmeno->setText(QString());
     {
@@ -130,21 +128,13 @@ void TfrmOperace::Otevri(int k, QPoint roh, int mesicZobrazeni)
 
     lbMesicPra->vyber(mesicZobrazeni);
 
-    tabs()->setCurrentIndex(k);
-    pages()->setCurrentIndex(k);
-
     lbNazev->vyber(13);
     lbJazyk->vyber(0);
     pSlovo->setText(Qs(PrelozSlovo(13, 0)));
 
-    okButton()->setFocus(Qt::OtherFocusReason);
-
     // An open window is not shown again, so it follows the new month here.
     const bool otevreno = isVisible() && !isMinimized();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    showPage(k, roh);
     if (otevreno)
         ObnovStranky();
 }

@@ -65,6 +65,7 @@ void PagedDialog::showPage(int k, QPoint corner)
     tbN->setCurrentIndex(k);
     noN->setCurrentIndex(k);
     btnNapovedaOK->setFocus(Qt::OtherFocusReason);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

@@ -26,7 +26,8 @@ public:
     void btnNapovedaOKClick();
 
 protected:
-    // Moves onto the corner, shows page k and brings the window to the front.
+    // Moves onto the corner, shows page k with the focus on OK and brings the window to the
+    // front, restoring it when minimised.
     void showPage(int k, QPoint corner);
 
 private:
