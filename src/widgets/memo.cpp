@@ -16,6 +16,8 @@ Memo::Memo(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::ArrowCursor);
     document()->setDocumentMargin(2);
+    // Nobody can undo a read-only text, and its undo steps would only pile up with every fill.
+    document()->setUndoRedoEnabled(false);
 }
 
 void Memo::setZarovnani(Qt::Alignment zarovnani)

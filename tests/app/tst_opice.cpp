@@ -282,6 +282,8 @@ private slots:
                 t.najdi<QComboBox>(u"cmbMesic"_s)->currentIndex(),
                 t.najdi<QLineEdit>(u"edtRok"_s)->text().toInt()};
             const QString akce = opice.krok();
+            // The event loop runs between a user's actions: repaints, posted and deferred events.
+            QCoreApplication::processEvents();
             posledni.append(akce);
             if (posledni.size() > 8)
                 posledni.removeFirst();
