@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include <cmath>
 #include <numbers>
 
 using namespace Qt::StringLiterals;
@@ -47,13 +46,7 @@ TfrmKalendar::TfrmKalendar(Hodiny &hodiny, QWidget *parent)
     stredY = im->height() / 2;
     krokHodin = std::numbers::pi / 6;
     krokMinut = std::numbers::pi / 30;
-    double uhel = 0;
-    for (QPoint &bod : polohyZnacek) {
-        // Cut to whole pixels as every clock coordinate is.
-        bod = QPoint(static_cast<int>(stredX + polomer * std::cos(uhel)),
-            static_cast<int>(stredY + polomer * std::sin(uhel)));
-        uhel += krokHodin;
-    }
+    UmistiZnacky();
 
     pCas->setText(TextCasu());
     im->setAccessibleDescription(pCas->text());

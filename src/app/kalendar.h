@@ -86,6 +86,7 @@ private:
     void VytvorVyhledavani();
 
     // Clock
+    void UmistiZnacky();
     void KresliCifernik();
     void KresliZnacky();
     void KresliRucicky(int hodina, int minuta);

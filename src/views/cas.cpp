@@ -72,6 +72,17 @@ QString TfrmKalendar::TextCasu() const
     return hodiny_.ted().time().toString(u"H:mm:ss"_s);
 }
 
+// The twelve marks from three o'clock clockwise; the angle grows by adding the hour step.
+void TfrmKalendar::UmistiZnacky()
+{
+    double uhel = 0;
+    for (QPoint &bod : polohyZnacek) {
+        bod = QPoint(
+            Pixel(stredX + polomer * std::cos(uhel)), Pixel(stredY + polomer * std::sin(uhel)));
+        uhel += krokHodin;
+    }
+}
+
 void TfrmKalendar::KresliCifernik()
 {
     Stetec &s = *platno_;

@@ -34,7 +34,6 @@ PagedDialog::PagedDialog(const QString &title, QSize clientSize, QWidget *parent
     btnNapovedaOK->setAutoDefault(true);
     btnNapovedaOK->raise();
 
-    connect(tbN, &QTabBar::tabBarClicked, this, &PagedDialog::tbNClick);
     connect(tbN, &QTabBar::currentChanged, this, &PagedDialog::tbNClick);
     connect(btnNapovedaOK, &QPushButton::clicked, this, &PagedDialog::btnNapovedaOKClick);
 }
