@@ -15,8 +15,6 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include <numbers>
-
 using namespace Qt::StringLiterals;
 
 TfrmKalendar::TfrmKalendar(Hodiny &hodiny, QWidget *parent)
@@ -44,8 +42,6 @@ TfrmKalendar::TfrmKalendar(Hodiny &hodiny, QWidget *parent)
     polomer = im->height() / 2 - 10;
     stredX = im->width() / 2;
     stredY = im->height() / 2;
-    krokHodin = std::numbers::pi / 6;
-    krokMinut = std::numbers::pi / 30;
     UmistiZnacky();
 
     pCas->setText(TextCasu());

@@ -141,8 +141,6 @@ private:
     int hodina = 0;
     int minuta = 0;
     int sekunda = 0;
-    double krokHodin = 0;
-    double krokMinut = 0;
     // The twelve marks from three o'clock clockwise, placed by adding the hour step.
     std::array<QPoint, 12> polohyZnacek {};
     bool Mazani = false;

@@ -1,6 +1,7 @@
 // The analog clock, drawn incrementally into a bitmap that persists between ticks.
 #include "app/hodiny.h"
 #include "app/kalendar.h"
+#include "views/smery.h"
 #include "widgets/obraz.h"
 #include "widgets/rozvrzeni.h"
 
@@ -72,14 +73,12 @@ QString TfrmKalendar::TextCasu() const
     return hodiny_.ted().time().toString(u"H:mm:ss"_s);
 }
 
-// The twelve marks from three o'clock clockwise; the angle grows by adding the hour step.
 void TfrmKalendar::UmistiZnacky()
 {
-    double uhel = 0;
-    for (QPoint &bod : polohyZnacek) {
-        bod = QPoint(
-            Pixel(stredX + polomer * std::cos(uhel)), Pixel(stredY + polomer * std::sin(uhel)));
-        uhel += krokHodin;
+    for (std::size_t i = 0; i < polohyZnacek.size(); ++i) {
+        const voranek::Smer &smer = voranek::SmeryZnacek[i];
+        polohyZnacek[i]
+            = QPoint(Pixel(stredX + polomer * smer.cos), Pixel(stredY + polomer * smer.sin));
     }
 }
 
@@ -137,10 +136,10 @@ void TfrmKalendar::KresliZnacky()
 
 namespace {
 
-QPoint Spicka(int cx, int cy, double uhel, double delka)
+QPoint Spicka(int cx, int cy, const voranek::Smer &smer, double delka)
 {
-    const int x = Pixel(cx + delka * std::sin(uhel));
-    const int y = Pixel(std::floor(cy - delka * std::cos(uhel)));
+    const int x = Pixel(cx + delka * smer.sin);
+    const int y = Pixel(std::floor(cy - delka * smer.cos));
     return {x, y};
 }
 
@@ -149,9 +148,9 @@ QPoint Spicka(int cx, int cy, double uhel, double delka)
 void TfrmKalendar::KresliSekundovku(int sekunda_)
 {
     Stetec &s = *platno_;
-    const double uhel = sekunda_ * krokMinut;
+    const voranek::Smer &smer = voranek::SmeryMinut.at(static_cast<std::size_t>(sekunda_));
     s.pero(Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::WindowText), 1);
-    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, uhel, polomer));
+    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, smer, polomer));
 }
 
 void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
@@ -160,10 +159,12 @@ void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
     const QColor barva
         = Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::Dark);
     s.pero(barva, 3);
-    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, minuta_ * krokMinut, polomer));
+    const voranek::Smer &smerMinut = voranek::SmeryMinut.at(static_cast<std::size_t>(minuta_));
+    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, smerMinut, polomer));
     s.pero(barva, 5);
-    const double uhelHodin = (hodina_ + minuta_ * (1.0 / 60)) * krokHodin;
-    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, uhelHodin, polomer * 0.68));
+    const voranek::Smer &smerHodin
+        = voranek::SmeryHodin.at(static_cast<std::size_t>(hodina_ * 60 + minuta_));
+    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, smerHodin, polomer * 0.68));
 }
 
 void TfrmKalendar::KresliStred()

@@ -7,7 +7,7 @@ Panel::Panel(QWidget *parent)
     : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setOkraj(Okraj::Zvyseny);
 }
 
@@ -30,16 +30,15 @@ void Panel::setOkraj(Okraj okraj, int sirka)
 void Panel::setBarva(const QColor &barva)
 {
     // Whitening the grid touches every cell; most are white already.
-    if (palette().color(QPalette::Window) == barva)
+    if (barva == this->barva())
         return;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, barva);
-    setPalette(p);
+    barva_ = barva;
+    update();
 }
 
 QColor Panel::barva() const
 {
-    return palette().color(QPalette::Window);
+    return barva_.isValid() ? barva_ : palette().color(QPalette::Window);
 }
 
 void Panel::setBarvaTextu(const QColor &barva)
@@ -59,6 +58,7 @@ void Panel::setDolniLinka(bool linka)
 
 void Panel::paintEvent(QPaintEvent *event)
 {
+    QPainter(this).fillRect(rect(), barva());
     QLabel::paintEvent(event);
     if (!dolniLinka_)
         return;

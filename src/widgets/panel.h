@@ -27,5 +27,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The colour is painted by the panel itself rather than kept in a palette of its own: the
+    // month grid alone has 42 panels, and a palette per panel costs more than the panel.
+    QColor barva_;
     bool dolniLinka_ = false;
 };

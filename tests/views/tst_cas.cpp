@@ -1,9 +1,12 @@
 #include "common/main.h"
 #include "common/okna.h"
+#include "views/smery.h"
 #include "widgets/obraz.h"
 #include "widgets/panel.h"
 
 #include <cmath>
+#include <span>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -164,6 +167,58 @@ private slots:
                 rozdilu += poTicich.pixel(x, y) != znovu.pixel(x, y);
         }
         QVERIFY2(rozdilu < 12, qPrintable(QString::number(rozdilu)));
+    }
+
+    // The directions worked out when building are correctly rounded; the maths library may be
+    // one unit in the last place off. Either way every mark and hand tip must fall on the same
+    // pixel, for the full and the hour-hand length.
+    void smeryJakoZKnihovny_data()
+    {
+        QTest::addColumn<int>("tabulka");
+        QTest::newRow("značky") << 0;
+        QTest::newRow("vteřiny a minuty") << 1;
+        QTest::newRow("hodiny") << 2;
+    }
+
+    void smeryJakoZKnihovny()
+    {
+        QFETCH(int, tabulka);
+        // Through a volatile, so that the compiler cannot fold the calls itself.
+        volatile double krokHodin = Pi / 6;
+        volatile double krokMinut = Pi / 30;
+        std::vector<double> uhly;
+        std::span<const voranek::Smer> smery;
+        if (tabulka == 0) {
+            double uhel = 0;
+            for (int i = 0; i < 12; ++i, uhel += krokHodin)
+                uhly.push_back(uhel);
+            smery = voranek::SmeryZnacek;
+        } else if (tabulka == 1) {
+            for (int s = 0; s < 60; ++s)
+                uhly.push_back(s * krokMinut);
+            smery = voranek::SmeryMinut;
+        } else {
+            for (int hod = 0; hod < 24; ++hod) {
+                for (int min = 0; min < 60; ++min)
+                    uhly.push_back((hod + min * (1.0 / 60)) * krokHodin);
+            }
+            smery = voranek::SmeryHodin;
+        }
+        QCOMPARE(smery.size(), uhly.size());
+        const auto blizko = [](double a, double b) { return a == b || std::nextafter(a, b) == b; };
+        const auto spicka = [](double delka, double sin, double cos) {
+            return QPoint(int(56 + delka * sin), int(std::floor(56 - delka * cos)));
+        };
+        for (std::size_t i = 0; i < uhly.size(); ++i) {
+            const double sin = std::sin(uhly[i]);
+            const double cos = std::cos(uhly[i]);
+            QVERIFY2(blizko(smery[i].sin, sin) && blizko(smery[i].cos, cos),
+                qPrintable(u"úhel č. %1"_s.arg(i)));
+            for (double delka : {46.0, 46 * 0.68}) {
+                QCOMPARE(spicka(delka, smery[i].sin, smery[i].cos), spicka(delka, sin, cos));
+                QCOMPARE(int(56 + delka * smery[i].cos), int(56 + delka * cos));
+            }
+        }
     }
 };
 
