@@ -3,11 +3,16 @@
 #include "calendar/datum.h"
 #include "calendar/jmena.h"
 #include "calendar/kalendardnu.h"
+#include "info/text.h"
 #include "views/text.h"
 
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -29,10 +34,27 @@ constexpr std::array<VyjimkaNadpisu, 3> VyjimkyNadpisu = {{
 
 } // namespace
 
+std::span<const OsobaJmena> OsobyJmen()
+{
+    static const std::vector<OsobaJmena> osoby = [] {
+        std::vector<OsobaJmena> o;
+        for (std::string_view radek : RadkyTextu(TextOsobJmen)) {
+            const std::vector<std::string_view> pole = RozdelRadek(radek, '|');
+            if (pole.size() != 5)
+                throw std::logic_error("Poškozená tabulka jmen: " + std::string(radek));
+            std::int16_t zaznam = -1;
+            std::from_chars(pole[0].data(), pole[0].data() + pole[0].size(), zaznam);
+            o.push_back({zaznam, pole[1], pole[2], pole[3], pole[4]});
+        }
+        return o;
+    }();
+    return osoby;
+}
+
 std::span<const OsobaJmena> OsobyZaznamu(int zaznam)
 {
     return std::ranges::equal_range(
-        OsobyJmen, zaznam, {}, [](const OsobaJmena &o) { return static_cast<int>(o.zaznam); });
+        OsobyJmen(), zaznam, {}, [](const OsobaJmena &o) { return static_cast<int>(o.zaznam); });
 }
 
 QString NadpisJmena(int zaznam)

@@ -19,7 +19,11 @@ struct OsobaJmena {
 };
 
 // In entry order; the persons of an entry stand together in the order the entry names them.
-extern const std::array<OsobaJmena, 373> OsobyJmen;
+// Read from their text on first use.
+std::span<const OsobaJmena> OsobyJmen();
+
+// The table behind OsobyJmen(), as one text.
+extern const char TextOsobJmen[];
 
 // The persons of an entry; empty for an index outside the list.
 std::span<const OsobaJmena> OsobyZaznamu(int zaznam);

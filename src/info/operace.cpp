@@ -176,7 +176,7 @@ void TfrmOperace::VypisPranostiky(int mesic)
     mPra->vymaz();
     mPra->pridejRadek(QString());
     if (m >= 1 && m <= 12) {
-        const MesicPranostik &p = Pranostiky[m - 1u];
+        const MesicPranostik &p = Pranostiky()[m - 1u];
         gbPra->setTitle(Qs(p.nadpis));
         for (std::size_t i = 0; i < p.pranostiky.size(); ++i) {
             if (i > 0)

@@ -258,7 +258,7 @@ private:
         const int mesicPra = o.findChild<Seznam *>(u"lbMesicPra"_s)->vybrany();
         const int radkuPra = o.findChild<Memo *>(u"mPra"_s)->pocetRadku();
         if (o.isVisible() && mesicPra >= 0
-            && radkuPra != 2 * int(Pranostiky[std::size_t(mesicPra)].pranostiky.size()) - 1)
+            && radkuPra != 2 * int(Pranostiky()[std::size_t(mesicPra)].pranostiky.size()) - 1)
             return u"proverbs %1 lines"_s.arg(radkuPra);
         return {};
     }

@@ -60,12 +60,12 @@ class TestJmenaInfo : public QObject
 private slots:
     void tabulka()
     {
-        QCOMPARE(int(OsobyJmen.size()), 373);
+        QCOMPARE(int(OsobyJmen().size()), 373);
         std::map<int, int> osob;
         std::set<std::string_view> vyznamy;
         std::set<std::string_view> puvody;
         int bezTecek = 0, poznamek = 0;
-        for (const OsobaJmena &o : OsobyJmen) {
+        for (const OsobaJmena &o : OsobyJmen()) {
             ++osob[o.zaznam];
             for (std::string_view t : {o.jmeno, o.puvod, o.vyznam, o.domacke}) {
                 QVERIFY2(DelkaCp1250(t) >= 0, t.data());

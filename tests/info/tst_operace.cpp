@@ -128,7 +128,7 @@ private slots:
         t.otevri("mnPranostiky");
         QCOMPARE(t.v<Seznam>(u"lbMesicPra"_s)->vybrany(), 2);
         QCOMPARE(t.v<QGroupBox>(u"gbPra"_s)->title(), u" Pranostiky na měsíc březen "_s);
-        QCOMPARE(t.pra()->radky().first(), Qs(Pranostiky[2].pranostiky.front()));
+        QCOMPARE(t.pra()->radky().first(), Qs(Pranostiky()[2].pranostiky.front()));
 
         // The main window moves to September: the next opening follows it.
         t.operace().hide();
@@ -173,8 +173,8 @@ private slots:
                 const bool oddelovac = radky[i] == QString(65, u'-');
                 QCOMPARE(oddelovac, i % 2 == 1);
             }
-            QCOMPARE(int(Pranostiky[m].pranostiky.size()), pocty[m]);
-            for (std::string_view p : Pranostiky[m].pranostiky) {
+            QCOMPARE(int(Pranostiky()[m].pranostiky.size()), pocty[m]);
+            for (std::string_view p : Pranostiky()[m].pranostiky) {
                 const int delka = DelkaCp1250(p);
                 QVERIFY2(delka > 0 && delka <= 262, p.data());
                 QVERIFY(!p.starts_with(' ') && !p.ends_with(' '));
@@ -206,14 +206,14 @@ private slots:
             "Červen stálý - prosinec dokonalý.",
             "Jaká parna se v červnu dostaví, tak se i prosincové mraky postaví."};
         QStringList skutecne;
-        for (std::string_view p : Pranostiky[5].pranostiky)
+        for (std::string_view p : Pranostiky()[5].pranostiky)
             skutecne << Qs(p);
         QCOMPARE(skutecne, cerven);
-        QCOMPARE(Qs(Pranostiky[0].pranostiky[0]), u"V lednu za pec si sednu."_s);
-        QCOMPARE(Qs(Pranostiky[0].pranostiky[1]),
+        QCOMPARE(Qs(Pranostiky()[0].pranostiky[0]), u"V lednu za pec si sednu."_s);
+        QCOMPARE(Qs(Pranostiky()[0].pranostiky[1]),
             u"V lednu mráz - těší nás; v lednu voda - věčná škoda."_s);
-        QCOMPARE(Qs(Pranostiky[0].pranostiky[2]), u"Ve dne jas, v noci mráz."_s);
-        QCOMPARE(Qs(Pranostiky[10].pranostiky.back()), u"Jaký listopad, takový březen."_s);
+        QCOMPARE(Qs(Pranostiky()[0].pranostiky[2]), u"Ve dne jas, v noci mráz."_s);
+        QCOMPARE(Qs(Pranostiky()[10].pranostiky.back()), u"Jaký listopad, takový březen."_s);
     }
 
     void mesicMimoRozsah()
