@@ -44,7 +44,7 @@ TfrmKalendar::TfrmKalendar(Hodiny &hodiny, QWidget *parent)
     stredY = im->height() / 2;
     UmistiZnacky();
 
-    pCas->setText(TextCasu());
+    pCas->setText(TextCasu(cas));
     im->setAccessibleDescription(pCas->text());
 
     KalendarDnu = voranek::VytvorKalendarDnu();

@@ -88,11 +88,13 @@ private:
     // Clock
     void UmistiZnacky();
     void KresliCifernik();
-    void KresliZnacky();
+    // The marks and numerals; with a valid area only those that may reach into it, as after
+    // erasing one hand the others are untouched and would be drawn again pixel for pixel.
+    void KresliZnacky(const QRect &oblast = {});
     void KresliRucicky(int hodina, int minuta);
     void KresliSekundovku(int sekunda);
     void KresliStred();
-    QString TextCasu() const;
+    static QString TextCasu(const QTime &cas);
 
     // Month grid
     void NadpisMesice();

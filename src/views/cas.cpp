@@ -68,9 +68,9 @@ void TfrmKalendar::VytvorCas()
     pCas->setFont(Pismo(24, false));
 }
 
-QString TfrmKalendar::TextCasu() const
+QString TfrmKalendar::TextCasu(const QTime &cas)
 {
-    return hodiny_.ted().time().toString(u"H:mm:ss"_s);
+    return cas.toString(u"H:mm:ss"_s);
 }
 
 void TfrmKalendar::UmistiZnacky()
@@ -92,7 +92,7 @@ void TfrmKalendar::KresliCifernik()
     s.obdelnik(6, 6, im->width() - 6, im->height() - 6);
 }
 
-void TfrmKalendar::KresliZnacky()
+void TfrmKalendar::KresliZnacky(const QRect &oblast)
 {
     Stetec &s = *platno_;
     const QColor text = palette().color(QPalette::WindowText);
@@ -122,11 +122,18 @@ void TfrmKalendar::KresliZnacky()
         const QPoint &bod = polohyZnacek[static_cast<std::size_t>(i)];
         if (c < std::size(cislice) && cislice[c].i == i) {
             const QPoint roh = bod + QPoint(cislice[c].dx, cislice[c].dy);
-            s.fillRect(QRect(roh, texty[c].size().toSize()), palette().color(QPalette::Button));
+            const QRect bunka(roh, texty[c].size().toSize());
+            if (oblast.isValid() && !oblast.intersects(bunka.adjusted(-2, -2, 2, 2))) {
+                ++c;
+                continue;
+            }
+            s.fillRect(bunka, palette().color(QPalette::Button));
             s.setPen(text);
             s.drawStaticText(roh, texty[c]);
             ++c;
         } else {
+            if (oblast.isValid() && !oblast.intersects(QRect(bod - QPoint(3, 3), QSize(7, 7))))
+                continue;
             s.pero(text, 1);
             s.setBrush(text);
             s.elipsa(bod.x() - 2, bod.y() - 2, bod.x() + 2, bod.y() + 2);
@@ -190,10 +197,12 @@ void TfrmKalendar::FormPaint()
 
 void TfrmKalendar::Timer1Timer()
 {
-    if (hodiny_.ted().date() != DatumObnovy)
+    // The clock is read once, so the date, the hands and the time line tell the same instant.
+    const QDateTime ted = hodiny_.ted();
+    if (ted.date() != DatumObnovy)
         ObnovDnes();
 
-    const QTime cas = hodiny_.ted().time();
+    const QTime cas = ted.time();
     const int h = cas.hour();
     const int m = cas.minute();
     const int s = cas.second();
@@ -203,7 +212,10 @@ void TfrmKalendar::Timer1Timer()
     platno_ = &platno;
     Mazani = true;
     KresliSekundovku(sekunda);
-    KresliZnacky();
+    // Only the marks the erased hand can have crossed need drawing again.
+    const QPoint spicka = Spicka(
+        stredX, stredY, voranek::SmeryMinut.at(static_cast<std::size_t>(sekunda)), polomer);
+    KresliZnacky(QRect(QPoint(stredX, stredY), spicka).normalized().adjusted(-1, -1, 1, 1));
     Mazani = false;
     KresliRucicky(hodina, minuta);
     KresliSekundovku(s);
@@ -225,6 +237,6 @@ void TfrmKalendar::Timer1Timer()
     platno.end();
     im->ukaz();
 
-    pCas->setText(TextCasu());
+    pCas->setText(TextCasu(cas));
     im->setAccessibleDescription(pCas->text());
 }
