@@ -4,6 +4,7 @@
 #include "calendar/kalendardnu.h"
 
 #include <QDate>
+#include <QImage>
 #include <QMainWindow>
 #include <QPoint>
 
@@ -148,6 +149,11 @@ private:
     bool Mazani = false;
     // Open on the clock bitmap while FormPaint or a tick draws.
     Stetec *platno_ = nullptr;
+    // The hub as drawn once on a transparent image, with the colours it was drawn in; every
+    // tick puts it back instead of stroking the circle again.
+    QImage stred_;
+    QRgb stredOkraj_ = 0;
+    QRgb stredVypln_ = 0;
 
     // Today panel
     Panel *pDatum = nullptr;

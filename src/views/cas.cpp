@@ -176,10 +176,22 @@ void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
 
 void TfrmKalendar::KresliStred()
 {
-    Stetec &s = *platno_;
-    s.pero(palette().color(QPalette::Button), 2);
-    s.setBrush(palette().color(QPalette::WindowText));
-    s.elipsa(stredX - 6, stredY - 6, stredX + 6, stredY + 6);
+    // Drawn without smoothing in opaque colours, the hub covers the same pixels wherever it is
+    // drawn, so its image put back over the hands gives exactly what drawing it there would.
+    const QRgb okraj = palette().color(QPalette::Button).rgb();
+    const QRgb vypln = palette().color(QPalette::WindowText).rgb();
+    constexpr int Okraj = 8;
+    if (stred_.isNull() || stredOkraj_ != okraj || stredVypln_ != vypln) {
+        stred_ = QImage(2 * Okraj, 2 * Okraj, QImage::Format_ARGB32_Premultiplied);
+        stred_.fill(Qt::transparent);
+        Stetec s(stred_);
+        s.pero(QColor(okraj), 2);
+        s.setBrush(QColor(vypln));
+        s.elipsa(Okraj - 6, Okraj - 6, Okraj + 6, Okraj + 6);
+        stredOkraj_ = okraj;
+        stredVypln_ = vypln;
+    }
+    platno_->drawImage(QPoint(stredX - Okraj, stredY - Okraj), stred_);
 }
 
 void TfrmKalendar::FormPaint()
