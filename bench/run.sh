@@ -13,7 +13,7 @@ if [ -n "${missing:-}" ]; then
     $sudo apt-get install -y -qq $missing
 fi
 
-runs=${RUNS:-7}
+runs=${RUNS:-11}
 idle=${IDLE_SECONDS:-30}
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$tmp"' EXIT
@@ -64,37 +64,50 @@ instr() {
     awk '/^summary:/ {print $2; exit} /^totals:/ {print $2; exit}' "$f"
 }
 
-# Idle: CPU, context switches (all threads) and memory while nothing happens but the clock.
-# CPU time of all threads in nanoseconds (schedstat), finer than the clock ticks of stat.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END {printf "%d\n", s}'; }
-switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'; }
+# Idle: CPU, wake-ups, context switches and memory while nothing happens but the clock.
+# Per thread: CPU time in nanoseconds (schedstat, finer than the clock ticks of stat), then
+# voluntary switches (going to sleep and being woken: the wake-ups) and involuntary ones
+# (preempted by other load). Threads are matched by id, since a pool thread may end between
+# two readings and take its counts with it.
+threads() {
+    local f
+    for f in /proc/"$1"/task/*; do
+        printf '%s %s %s\n' "${f##*/}" "$(cut -d' ' -f1 "$f/schedstat")" \
+            "$(awk '/^voluntary_ctxt/ {v = $2} /^nonvoluntary_ctxt/ {n = $2} END {print v, n}' \
+                "$f/status")"
+    done 2>/dev/null
+}
 idle_run() {
-    local pid c0 s0 c1 s1
+    local pid
     "$1" >/dev/null 2>&1 &
     pid=$!
     sleep 5
-    c0=$(cpu_ns "$pid"); s0=$(switches "$pid")
+    threads "$pid" > "$tmp/t0"
     sleep "$idle"
-    c1=$(cpu_ns "$pid"); s1=$(switches "$pid")
-    awk -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v t="$idle" \
+    threads "$pid" > "$tmp/t1"
+    awk -v t="$idle" \
         -v rss="$(awk '/VmRSS/ {print $2}' /proc/$pid/status)" \
         -v hwm="$(awk '/VmHWM/ {print $2}' /proc/$pid/status)" \
-        'BEGIN {printf "%.4f %.2f %d %d\n", 100 * c / 1e9 / t, s / t, rss, hwm}'
+        'NR == FNR {c[$1] = $2; v[$1] = $3; n[$1] = $4; next}
+         ($1 in c) {dc += $2 - c[$1]; dv += $3 - v[$1]; dn += $4 - n[$1]}
+         END {printf "%.4f %.2f %d %d %.2f\n", 100 * dc / 1e9 / t, (dv + dn) / t, rss, hwm, dv / t}' \
+        "$tmp/t0" "$tmp/t1"
     kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
 ia=$(instr "$A" a); ib=$(instr "$B" b)
-read -r ca wa ra ha < <(idle_run "$A")
-read -r cb wb rb hb < <(idle_run "$B")
-read -r ca2 wa2 ra2 ha2 < <(idle_run "$A")
-read -r cb2 wb2 rb2 hb2 < <(idle_run "$B")
+read -r ca wa ra ha va < <(idle_run "$A")
+read -r cb wb rb hb vb < <(idle_run "$B")
+read -r ca2 wa2 ra2 ha2 va2 < <(idle_run "$A")
+read -r cb2 wb2 rb2 hb2 vb2 < <(idle_run "$B")
 
 ma=$(median "$tmp/a.start"); mb=$(median "$tmp/b.start")
 awk -v ma="$ma" -v mb="$mb" -v ia="$ia" -v ib="$ib" \
     -v ca="$ca" -v ca2="$ca2" -v cb="$cb" -v cb2="$cb2" \
     -v wa="$wa" -v wa2="$wa2" -v wb="$wb" -v wb2="$wb2" \
     -v ra="$ra" -v ra2="$ra2" -v rb="$rb" -v rb2="$rb2" \
-    -v ha="$ha" -v ha2="$ha2" -v hb="$hb" -v hb2="$hb2" -v runs="$runs" 'BEGIN {
+    -v ha="$ha" -v ha2="$ha2" -v hb="$hb" -v hb2="$hb2" -v runs="$runs" \
+    -v va="$va" -v va2="$va2" -v vb="$vb" -v vb2="$vb2" 'BEGIN {
     printf "| measure | VORANEK | bare window | ratio |\n|---|---|---|---|\n"
     printf "| start-up to mapped, median of %d (ms) | %.1f | %.1f | %.2f |\n", runs, ma / 1e6, mb / 1e6, ma / mb
     printf "| instructions to the first frame (M) | %.1f | %.1f | %.2f |\n", ia / 1e6, ib / 1e6, ia / ib
@@ -103,5 +116,6 @@ awk -v ma="$ma" -v mb="$mb" -v ia="$ia" -v ib="$ib" \
     a = (ha > ha2 ? ha : ha2); b = (hb > hb2 ? hb : hb2)
     printf "| peak memory, HWM (MB) | %.1f | %.1f | %+.1f MB |\n", a / 1024, b / 1024, (a - b) / 1024
     printf "| idle CPU (%% of one core) | %.3f | %.3f | |\n", (ca + ca2) / 2, (cb + cb2) / 2
-    printf "| context switches per second | %.2f | %.2f | |\n", (wa + wa2) / 2, (wb + wb2) / 2
+    printf "| wake-ups per second | %.2f | %.2f | |\n", (va + va2) / 2, (vb + vb2) / 2
+    printf "| context switches per second, preemptions included | %.2f | %.2f | |\n", (wa + wa2) / 2, (wb + wb2) / 2
 }'
