@@ -225,12 +225,21 @@ void TfrmKalendar::Timer1Timer()
     Mazani = true;
     KresliSekundovku(sekunda);
     // Only the marks the erased hand can have crossed need drawing again.
-    const QPoint spicka = Spicka(
-        stredX, stredY, voranek::SmeryMinut.at(static_cast<std::size_t>(sekunda)), polomer);
-    KresliZnacky(QRect(QPoint(stredX, stredY), spicka).normalized().adjusted(-1, -1, 1, 1));
+    const QPoint stred(stredX, stredY);
+    const auto stopa = [&](int vterina) {
+        const QPoint spicka = Spicka(
+            stredX, stredY, voranek::SmeryMinut.at(static_cast<std::size_t>(vterina)), polomer);
+        return QRect(stred, spicka).normalized().adjusted(-1, -1, 1, 1);
+    };
+    const QRect staraStopa = stopa(sekunda);
+    KresliZnacky(staraStopa);
     Mazani = false;
     KresliRucicky(hodina, minuta);
     KresliSekundovku(s);
+    // Within a minute only the two second hands and the hub change; the rest of the bitmap is
+    // drawn again as it was, and the screen need not take it again.
+    QRect zmena = (staraStopa | stopa(s) | QRect(stred - QPoint(8, 8), QSize(16, 16)))
+                      .adjusted(-1, -1, 1, 1);
     sekunda = s;
 
     // Hours are compared too, so a clock set by whole hours moves the hands at once.
@@ -243,11 +252,12 @@ void TfrmKalendar::Timer1Timer()
         KresliRucicky(h, m);
         hodina = h;
         minuta = m;
+        zmena = {};
     }
     KresliStred();
     platno_ = nullptr;
     platno.end();
-    im->ukaz();
+    im->ukaz(zmena);
 
     pCas->setText(TextCasu(cas));
     im->setAccessibleDescription(pCas->text());

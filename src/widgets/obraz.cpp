@@ -19,10 +19,10 @@ QImage &Obraz::bitmapa()
     return bitmapa_;
 }
 
-void Obraz::ukaz()
+void Obraz::ukaz(const QRect &zmena)
 {
     jenUkazat_ = true;
-    update();
+    update(zmena.isValid() ? zmena : rect());
 }
 
 void Obraz::paintEvent(QPaintEvent *)

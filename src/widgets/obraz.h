@@ -16,8 +16,9 @@ public:
     // The bitmap in logical pixels, made at the screen's pixel ratio on first use so that
     // what is drawn stays sharp at any scale.
     QImage &bitmapa();
-    // Shows what was drawn into the bitmap, without a full redraw.
-    void ukaz();
+    // Shows what was drawn into the bitmap, without a full redraw: the part that changed
+    // (in logical pixels), or all of it.
+    void ukaz(const QRect &zmena = {});
 
     // Runs before a repaint that the window system asked for (first display, uncovering,
     // restoring), so that the owner can draw the whole picture anew.

@@ -200,6 +200,28 @@ private slots:
         QVERIFY(porovnano >= 120);
     }
 
+    // A tick sends the screen only what changed; what the window shows must still be the
+    // whole bitmap, second by second and across minutes and hours.
+    void obrazovkaUkazujeBitmapu()
+    {
+        Hodinky h(Cas(2005, 11, 19, 9, 58, 50));
+        TfrmKalendar &k = h.t.kalendar();
+        k.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&k));
+        Obraz *im = h.t.najdi<Obraz>(u"im"_s);
+        const QPoint roh = im->mapTo(&k, QPoint(0, 0));
+        for (int i = 0; i < 75; ++i) {
+            h.t.hodiny.posun(i < 70 ? 1 : 3599);
+            k.Timer1Timer();
+            QCoreApplication::processEvents();
+            const QImage obrazovka = k.screen()
+                                         ->grabWindow(k.winId(), roh.x(), roh.y(), 112, 112)
+                                         .toImage()
+                                         .convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(obrazovka == im->bitmapa(), qPrintable(h.t.hodiny.ted().toString()));
+        }
+    }
+
     // The directions worked out when building are correctly rounded; the maths library may be
     // one unit in the last place off. Either way every mark and hand tip must fall on the same
     // pixel, for the full and the hour-hand length.
