@@ -13,7 +13,7 @@ if [ -n "${missing:-}" ]; then
     $sudo apt-get install -y -qq $missing
 fi
 
-runs=${RUNS:-11}
+runs=${RUNS:-31}
 idle=${IDLE_SECONDS:-30}
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$tmp"' EXIT
