@@ -89,10 +89,11 @@ private:
     // Clock
     void UmistiZnacky();
     void KresliCifernik();
-    // The marks and numerals; with a valid area only those that may reach into it, as after
-    // erasing one hand the others are untouched and would be drawn again pixel for pixel.
-    void KresliZnacky(const QRect &oblast = {});
-    void KresliRucicky(int hodina, int minuta);
+    // The marks and numerals, and the hour and minute hands; with a valid area only those that
+    // may reach into it, as after erasing one hand the others are untouched and would be drawn
+    // again pixel for pixel. KresliZnacky returns the part it drew over.
+    QRect KresliZnacky(const QRect &oblast = {});
+    void KresliRucicky(int hodina, int minuta, const QRect &oblast = {});
     void KresliSekundovku(int sekunda);
     void KresliStred();
     static QString TextCasu(const QTime &cas);

@@ -92,7 +92,7 @@ void TfrmKalendar::KresliCifernik()
     s.obdelnik(6, 6, im->width() - 6, im->height() - 6);
 }
 
-void TfrmKalendar::KresliZnacky(const QRect &oblast)
+QRect TfrmKalendar::KresliZnacky(const QRect &oblast)
 {
     Stetec &s = *platno_;
     const QColor text = palette().color(QPalette::WindowText);
@@ -117,6 +117,7 @@ void TfrmKalendar::KresliZnacky(const QRect &oblast)
     }();
     s.setFont(Pismo(11));
 
+    QRect nakresleno;
     std::size_t c = 0;
     for (int i = 0; i < 12; ++i) {
         const QPoint &bod = polohyZnacek[static_cast<std::size_t>(i)];
@@ -127,18 +128,22 @@ void TfrmKalendar::KresliZnacky(const QRect &oblast)
                 ++c;
                 continue;
             }
+            nakresleno |= bunka.adjusted(-2, -2, 2, 2);
             s.fillRect(bunka, palette().color(QPalette::Button));
             s.setPen(text);
             s.drawStaticText(roh, texty[c]);
             ++c;
         } else {
-            if (oblast.isValid() && !oblast.intersects(QRect(bod - QPoint(3, 3), QSize(7, 7))))
+            const QRect tecka(bod - QPoint(3, 3), QSize(7, 7));
+            if (oblast.isValid() && !oblast.intersects(tecka))
                 continue;
+            nakresleno |= tecka;
             s.pero(text, 1);
             s.setBrush(text);
             s.elipsa(bod.x() - 2, bod.y() - 2, bod.x() + 2, bod.y() + 2);
         }
     }
+    return nakresleno;
 }
 
 namespace {
@@ -160,18 +165,32 @@ void TfrmKalendar::KresliSekundovku(int sekunda_)
     s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, smer, polomer));
 }
 
-void TfrmKalendar::KresliRucicky(int hodina_, int minuta_)
+void TfrmKalendar::KresliRucicky(int hodina_, int minuta_, const QRect &oblast)
 {
     Stetec &s = *platno_;
     const QColor barva
         = Mazani ? palette().color(QPalette::Button) : palette().color(QPalette::Dark);
-    s.pero(barva, 3);
+    const QPoint stred(stredX, stredY);
     const voranek::Smer &smerMinut = voranek::SmeryMinut.at(static_cast<std::size_t>(minuta_));
-    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, smerMinut, polomer));
-    s.pero(barva, 5);
+    const QPoint spickaMinut = Spicka(stredX, stredY, smerMinut, polomer);
     const voranek::Smer &smerHodin
         = voranek::SmeryHodin.at(static_cast<std::size_t>(hodina_ * 60 + minuta_));
-    s.cara(QPoint(stredX, stredY), Spicka(stredX, stredY, smerHodin, polomer * 0.68));
+    const QPoint spickaHodin = Spicka(stredX, stredY, smerHodin, polomer * 0.68);
+
+    // A hand outside the area is left as it stands; the hour hand lies over the minute hand,
+    // so it is drawn again wherever the minute hand was.
+    QRect poskozeno = oblast;
+    const QRect minutova = QRect(stred, spickaMinut).normalized().adjusted(-3, -3, 3, 3);
+    if (!oblast.isValid() || oblast.intersects(minutova)) {
+        s.pero(barva, 3);
+        s.cara(stred, spickaMinut);
+        poskozeno |= minutova;
+    }
+    const QRect hodinova = QRect(stred, spickaHodin).normalized().adjusted(-4, -4, 4, 4);
+    if (!oblast.isValid() || poskozeno.intersects(hodinova)) {
+        s.pero(barva, 5);
+        s.cara(stred, spickaHodin);
+    }
 }
 
 void TfrmKalendar::KresliStred()
@@ -232,9 +251,10 @@ void TfrmKalendar::Timer1Timer()
         return QRect(stred, spicka).normalized().adjusted(-1, -1, 1, 1);
     };
     const QRect staraStopa = stopa(sekunda);
-    KresliZnacky(staraStopa);
+    const QRect znacky = KresliZnacky(staraStopa);
     Mazani = false;
-    KresliRucicky(hodina, minuta);
+    // Likewise only the hands the erased one or a redrawn mark reaches into.
+    KresliRucicky(hodina, minuta, staraStopa | znacky);
     KresliSekundovku(s);
     // Within a minute only the two second hands and the hub change; the rest of the bitmap is
     // drawn again as it was, and the screen need not take it again.
