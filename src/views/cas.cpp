@@ -155,6 +155,12 @@ QPoint Spicka(int cx, int cy, const voranek::Smer &smer, double delka)
     return {x, y};
 }
 
+// The pixels a hand from the centre to its tip may cover, widened for the pen.
+QRect Obrys(QPoint stred, QPoint spicka, int okraj)
+{
+    return QRect(stred, spicka).normalized().adjusted(-okraj, -okraj, okraj, okraj);
+}
+
 } // namespace
 
 void TfrmKalendar::KresliSekundovku(int sekunda_)
@@ -180,13 +186,13 @@ void TfrmKalendar::KresliRucicky(int hodina_, int minuta_, const QRect &oblast)
     // A hand outside the area is left as it stands; the hour hand lies over the minute hand,
     // so it is drawn again wherever the minute hand was.
     QRect poskozeno = oblast;
-    const QRect minutova = QRect(stred, spickaMinut).normalized().adjusted(-3, -3, 3, 3);
+    const QRect minutova = Obrys(stred, spickaMinut, 3);
     if (!oblast.isValid() || oblast.intersects(minutova)) {
         s.pero(barva, 3);
         s.cara(stred, spickaMinut);
         poskozeno |= minutova;
     }
-    const QRect hodinova = QRect(stred, spickaHodin).normalized().adjusted(-4, -4, 4, 4);
+    const QRect hodinova = Obrys(stred, spickaHodin, 4);
     if (!oblast.isValid() || poskozeno.intersects(hodinova)) {
         s.pero(barva, 5);
         s.cara(stred, spickaHodin);
@@ -248,7 +254,7 @@ void TfrmKalendar::Timer1Timer()
     const auto stopa = [&](int vterina) {
         const QPoint spicka = Spicka(
             stredX, stredY, voranek::SmeryMinut.at(static_cast<std::size_t>(vterina)), polomer);
-        return QRect(stred, spicka).normalized().adjusted(-1, -1, 1, 1);
+        return Obrys(stred, spicka, 1);
     };
     const QRect staraStopa = stopa(sekunda);
     const QRect znacky = KresliZnacky(staraStopa);
