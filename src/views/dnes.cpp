@@ -1,7 +1,7 @@
 // The today panel: today's date line, both name days and both holiday lines.
 #include "app/hodiny.h"
 #include "app/kalendar.h"
-#include "calendar/jmena.h"
+#include "calendar/popisdne.h"
 #include "views/svatkyovladace.h"
 #include "views/text.h"
 #include "widgets/linepanel.h"
@@ -19,10 +19,10 @@ void TfrmKalendar::VytvorDnes()
     const QColor tvar = palette().color(QPalette::Button);
 
     pDatum = NovyPanel(gbDnes, {"pDatum", {10, 18, 260, 30}, "", Snizeny, 13});
-    NovyPanel(gbDnes, {"Panel1", {10, 48, 260, 34}, "svátek má:", Zvyseny, 13});
+    NovyPanel(gbDnes, {"Panel1", {10, 48, 260, 34}, TextSvatekMa.data(), Zvyseny, 13});
     mJmeno = Novy<LinePanel>(gbDnes, "mJmeno", {10, 81, 260, 40});
     mJmeno->setFont(Pismo(13));
-    NovyPanel(gbDnes, {"Panel2", {10, 121, 260, 35}, "státní svátek, významný den:", Zvyseny, 13});
+    NovyPanel(gbDnes, {"Panel2", {10, 121, 260, 35}, TextSvatkyDne.data(), Zvyseny, 13});
     mSvatek = Novy<LinePanel>(gbDnes, "mSvatek", {10, 155, 260, 38});
     mSvatek->setFont(Pismo(11));
     // The two lines never take the focus, so no caret can stand in them.
@@ -57,18 +57,17 @@ void TfrmKalendar::ObnovDnes()
     // The holiday lines always read today's own Easter, whatever year the search panel shows.
     NastavVelikonoce(KalendarDnu, Velikonoce(datum.rok));
 
-    pDatum->setText(QString::fromStdString(TextDatumu(datum)));
+    const PopisDne popis = Popis(KalendarDnu, datum);
+    pDatum->setText(QString::fromStdString(popis.datum));
 
-    const DenKalendare &zaznam = KalendarDnu[mesic - 1][den - 1];
-    const QString nikdo = u"dnes nikdo neslaví"_s;
     mJmeno->vymaz();
-    mJmeno->pridejRadek(zaznam.jmenoCZ >= 0 ? Qs(JmenaCZ[zaznam.jmenoCZ]) : nikdo);
+    mJmeno->pridejRadek(Qs(popis.TextJmena(CZ)));
 
     mSvatek->vymaz();
     SvatekDne(*mSvatek, KalendarDnu, CZ, den, mesic);
     SvatekDne(*mSvatek, KalendarDnu, SK, den, mesic);
 
-    mJmeno->pridejRadek(zaznam.jmenoSK >= 0 ? Qs(JmenaSK[zaznam.jmenoSK]) : nikdo);
+    mJmeno->pridejRadek(Qs(popis.TextJmena(SK)));
 
     if (!DnesZobrazeno) {
         // A clock outside the years the search panel admits shows the nearest one there.

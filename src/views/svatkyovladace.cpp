@@ -1,6 +1,6 @@
 #include "views/svatkyovladace.h"
 
-#include "calendar/svatky.h"
+#include "calendar/popisdne.h"
 #include "views/text.h"
 #include "widgets/linepanel.h"
 
@@ -11,12 +11,7 @@ namespace voranek {
 void SvatekDne(
     LinePanel &mSvatek, const KalendarDnu &kalendar, TypKalendare typ, int den, int mesic)
 {
-    const int kod = kalendar.SvatekKod(typ, den, mesic);
-    std::string_view text = TextBezSvatku;
-    if (typ == CZ && kod >= 0 && kod < static_cast<int>(SvatkyCZ.size()))
-        text = SvatkyCZ[static_cast<std::size_t>(kod)].kratky;
-    else if (typ == SK && kod >= 0 && kod < static_cast<int>(SvatkySK.size()))
-        text = SvatkySK[static_cast<std::size_t>(kod)].kratky;
+    const std::string_view text = TextSvatku(typ, kalendar.SvatekKod(typ, den, mesic));
 
     if (typ == CZ)
         mSvatek.nahradPrvniRadek(Qs(text));

@@ -1,0 +1,50 @@
+#include "calendar/popisdne.h"
+
+#include "calendar/jmena.h"
+
+namespace voranek {
+
+std::string_view TextJmena(TypKalendare typ, std::int16_t index)
+{
+    if (index < 0)
+        return TextNikdo;
+    const auto i = static_cast<std::size_t>(index);
+    if (typ == CZ)
+        return i < JmenaCZ.size() ? JmenaCZ[i] : TextNikdo;
+    return i < JmenaSK.size() ? JmenaSK[i] : TextNikdo;
+}
+
+const Svatek *NajdiSvatek(TypKalendare typ, std::int16_t kod)
+{
+    if (kod < 0)
+        return nullptr;
+    const auto i = static_cast<std::size_t>(kod);
+    if (typ == CZ)
+        return i < SvatkyCZ.size() ? &SvatkyCZ[i] : nullptr;
+    return i < SvatkySK.size() ? &SvatkySK[i] : nullptr;
+}
+
+std::string_view TextSvatku(TypKalendare typ, std::int16_t kod)
+{
+    const Svatek *s = NajdiSvatek(typ, kod);
+    return s ? s->kratky : TextBezSvatku;
+}
+
+PopisDne Popis(const KalendarDnu &kalendar, const Datum &datum)
+{
+    PopisDne popis;
+    popis.datum = TextDatumu(datum);
+    for (TypKalendare typ : {CZ, SK}) {
+        popis.jmeno[typ] = kalendar.Jmeno(typ, datum.den, datum.mesic);
+        popis.svatek[typ] = kalendar.SvatekKod(typ, datum.den, datum.mesic);
+    }
+    return popis;
+}
+
+std::string_view BezOdsazeni(std::string_view text)
+{
+    const auto zacatek = text.find_first_not_of(' ');
+    return zacatek == std::string_view::npos ? std::string_view {} : text.substr(zacatek);
+}
+
+} // namespace voranek
