@@ -1,0 +1,109 @@
+#include "cli/vypis.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+
+namespace voranek::cli {
+
+namespace {
+
+constexpr std::string_view Zkratka(TypKalendare typ)
+{
+    return typ == CZ ? "CZ" : "SK";
+}
+
+nlohmann::json JsonSvatku(TypKalendare typ, std::int16_t kod)
+{
+    const Svatek *svatek = NajdiSvatek(typ, kod);
+    if (!svatek)
+        return nullptr;
+    return {{"text", BezOdsazeni(svatek->kratky)}, {"nazev", svatek->dlouhy},
+        {"druh", NazevDruhu(svatek->druh)}};
+}
+
+std::string IsoDatum(const Datum &datum)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", datum.rok, datum.mesic, datum.den);
+    return text;
+}
+
+} // namespace
+
+std::string_view NazevDruhu(DruhSvatku druh)
+{
+    return druh == Statni ? "státní svátek" : "významný den";
+}
+
+std::string VypisDne(const PopisDne &popis, bool tucne)
+{
+    std::string text = tucne ? "\033[1m" + popis.datum + "\033[0m\n" : popis.datum + "\n";
+    text += TextSvatekMa;
+    text += '\n';
+    for (TypKalendare typ : {CZ, SK}) {
+        text += "  ";
+        text += Zkratka(typ);
+        text += ": ";
+        text += popis.TextJmena(typ);
+        text += '\n';
+    }
+    text += TextSvatkyDne;
+    text += '\n';
+    for (TypKalendare typ : {CZ, SK}) {
+        text += "  ";
+        text += Zkratka(typ);
+        text += ": ";
+        text += BezOdsazeni(popis.TextSvatku(typ));
+        text += '\n';
+    }
+    return text;
+}
+
+std::string Radek(const PopisDne &popis)
+{
+    std::string radek(popis.TextJmena(CZ));
+    if (popis.TextJmena(SK) != popis.TextJmena(CZ)) {
+        radek += " · SK: ";
+        radek += popis.TextJmena(SK);
+    }
+    for (TypKalendare typ : {CZ, SK}) {
+        if (const Svatek *svatek = NajdiSvatek(typ, popis.svatek[typ])) {
+            radek += typ == CZ ? " · " : " · SK: ";
+            radek += BezOdsazeni(svatek->kratky);
+        }
+    }
+    return radek + '\n';
+}
+
+std::string Json(const PopisDne &popis, const Datum &datum)
+{
+    nlohmann::json json = {{"datum", IsoDatum(datum)}, {"text", popis.datum}};
+    for (TypKalendare typ : {CZ, SK}) {
+        const std::string_view jmeno = Zaznam(typ, popis.jmeno[typ]);
+        json[typ == CZ ? "cz" : "sk"] = {
+            {"jmeno", jmeno.empty() ? nlohmann::json(nullptr) : nlohmann::json(jmeno)},
+            {"svatek", JsonSvatku(typ, popis.svatek[typ])},
+        };
+    }
+    return json.dump() + '\n';
+}
+
+std::string TextNalezu(const Nalez &nalez, const KalendarDnu &kalendar, const Datum &dnes)
+{
+    std::string radek(Zaznam(nalez.typ, nalez.index));
+    radek += " (";
+    radek += Zkratka(nalez.typ);
+    radek += "): ";
+    const auto den = kalendar.DatumJmena(nalez.typ, nalez.index);
+    if (!den)
+        return radek + "bez dne\n";
+    radek += TextDne(*den);
+    if (den->den == dnes.den && den->mesic == dnes.mesic)
+        return radek + ", dnes\n";
+    if (const auto pristi = PristiVyskyt(*den, dnes))
+        radek += ", příště " + TextDatumu(*pristi);
+    return radek + '\n';
+}
+
+} // namespace voranek::cli
