@@ -49,7 +49,7 @@ namespace voranek {
 35|Běla|slovanský|od slovanského základu běl - bílý; znamená bílá, světlá, přeneseně čistá a nevinná|Bělka, Běluška, Bělinka, Bělička..
 36|Benedikt|latinský|z latinského benedictus - požehnaný, blahoslavený; proslavil ho svatý Benedikt z Nursie, zakladatel benediktinského řádu|Beneš, Benda, Benek, Bendík, Benedíček..
 37|Bernard|germánský|ze starogermánského bero - medvěd a harti - silný, tvrdý; znamená tedy silný jako medvěd, statečný|Bernardek, Bernášek, Berny, Bena..
-38|Berta|germánský|ze starogermánského beraht - skvělý, zářící, slavný; původně domácká zkrácenina jmen jako Alberta nebo Bertolda|Bertička, Bertinka, Bertuška, Bertka, Berty..
+38|Berta|germánský|ze starogermánského beraht - skvělý, zářící, slavný; bývá i domáckou zkráceninou jmen jako Alberta nebo Roberta|Bertička, Bertinka, Bertuška, Bertka, Berty..
 39|Blahoslav|slovanský|staročeské jméno složené ze slov blaho - dobro, štěstí a sláva; znamená ten, kdo slaví blaho, nebo blaze slavný|Blahoš, Blahošek, Blažek, Sláva, Slávek..
 40|Blanka|germánský|ze starogermánského blank - bílý, lesklý; do češtiny se dostalo přes španělské Blanca a francouzské Blanche; znamená bílá, světlá, čistá|Blanička, Blaňka, Bláňa, Blanča, Bláni..
 41|Blažej|latinský|z latinského Blasius, jež se odvozuje od blaesus - šišlavý, koktavý; svatý Blažej je patronem proti nemocem krku|Blažek, Bláža, Blažejek, Blažíček..
@@ -62,7 +62,7 @@ namespace voranek {
 48|Bohuslav|slovanský|ze slovanských slov Bůh a sláva; znamená ten, kdo slaví Boha, nebo ten, kdo je slavný Bohem a jeho sláva pochází od Boha|Bohouš, Bohoušek, Bohuš, Bohuslávek, Sláva, Slávek..
 49|Bohuslava|slovanský|ženská podoba jména Bohuslav; znamená ta, která oslavuje Boha, nebo ta, kterou Bůh obdařil slávou|Bohuslavka, Bohuška, Bohunka, Slávka, Slávinka..
 50|Boleslav|slovanský|ze staroslovanského bolje - více, větší a sláva; znamená slavnější, ten, kdo má více slávy; nesla ho řada přemyslovských knížat|Bolek, Bolík, Boleček, Boleš, Sláva, Slávek..
-51|Bonifác|latinský|z latinského Bonifatius, složeného z bonum - dobrý a fatum - osud; znamená ten, komu je souzen dobrý osud, později vykládáno jako dobrodinec|Bonifáček, Bóňa, Boni, Bonek, Fácek..
+51|Bonifác|latinský|z latinského Bonifatius, složeného z bonus - dobrý a fatum - osud; znamená ten, komu je souzen dobrý osud, později vykládáno jako dobrodinec|Bonifáček, Bóňa, Boni, Bonek, Fácek..
 52|Boris|slovanský|původně zkrácená podoba jména Borislav, od staroslovanského bor - boj, zápas; znamená bojovník; podle jiného výkladu je jméno prabulharského, tedy turkického původu|Borek, Borík, Bóra, Boreček, Borisek..
 53|Bořek|slovanský|domácká podoba jmen Bořivoj a Bořislav, která vycházejí ze staročeského bořiti - bojovat, porážet; znamená bojovník|Bořík, Bořeček, Bořínek, Bořa..
 54|Bořivoj|slovanský|ze slov bořiti - bojovat, ničit a voj - vojsko; znamená ten, kdo boří vojska; nesl ho první historicky doložený přemyslovský kníže|Bořek, Bořík, Bořeček, Bořivojek..
@@ -159,7 +159,7 @@ namespace voranek {
 139|Jan|hebrejský|z hebrejského Jochanan - Hospodin je milostivý, Bůh prokázal milost; patří k nejrozšířenějším českým jménům, nesli je Jan Hus, Jan Žižka i Jan Amos Komenský|Honza, Honzík, Honzíček, Jenda, Jeník, Jeníček, Janek..
 140|Jana|hebrejský|ženská podoba jména Jan, z hebrejského Jochanan - Boží milost, Bůh je laskavý; v Čechách ve 20. století patřila k nejčastějším ženským jménům|Janka, Janička, Janinka, Janča, Jaňulka, Jája..
 141|Jarmil|slovanský|staročeské jméno složené ze slov jarý - silný, prudký, svěží a milý; vykládá se jako ten, komu je milá síla a svěžest|Jarmilek, Jára, Jarek, Míla, Milek..
-142|Jarmila|slovanský|ženská podoba jména Jarmil, ze slovanských slov jarý - svěží, bujný a milá; vykládá se jako milující jaro, svěží a milá|Jarmilka, Jarmilička, Jarka, Jaruška, Jarča, Míla, Milka..
+142|Jarmila|slovanský|ženská podoba jména Jarmil, ze slovanských slov jarý - svěží, bujný a milá; vykládá se jako svěží a milá, ta, které je milá síla a svěžest|Jarmilka, Jarmilička, Jarka, Jaruška, Jarča, Míla, Milka..
 143|Jaromír|slovanský|slovanské jméno ze slov jarý - prudký, silný a mír; znamená tedy ten, kdo rázně hájí mír. Nesl je přemyslovský kníže Jaromír, bratr knížete Oldřicha|Jarek, Jára, Jaroušek, Jaromírek, Mirek, Míra..
 144|Jaroslav|slovanský|ze slovanského jarý - silný, bujný a sláva; znamená tedy ten, kdo je proslulý svou silou. Nesli je například kyjevský kníže Jaroslav Moudrý či spisovatel Jaroslav Hašek|Jarda, Jardík, Jaroušek, Jarek, Jára, Jaroslávek, Slávek..
 145|Jaroslava|slovanský|ženská podoba jména Jaroslav, složeného ze slov jarý - svěží, silný a sláva; vykládá se jako ta, která je slavná svou silou|Jarka, Jaruška, Jarča, Slávka, Slávinka..
@@ -186,7 +186,7 @@ namespace voranek {
 166|Kazimír|slovanský|polské a staročeské jméno složené z kaziti - kazit, ničit a mír; vykládá se jako ten, kdo ruší mír, případně ničitel míru nepřátel. Nesla je řada polských králů|Kazík, Kazimírek, Kaza, Mirek, Míra..
 167|Klára|latinský|z latinského clara - jasná, zářivá, slavná, proslulá; svatá Klára z Assisi, přítelkyně svatého Františka, založila řád klarisek|Klárka, Klárinka, Kláruška, Klárička, Kája..
 168|Klaudie|latinský|z latinského rodového jména Claudius, odvozeného nejspíš od claudus - kulhavý; nesla je řada urozených Římanek z rodu Claudiů|Klaudinka, Klaudička, Klaudka, Kláďa..
-169|Klement|latinský|z latinského clemens - mírný, vlídný, milosrdný, shovívavý; toto jméno si zvolilo čtrnáct papežů, pražské Klementinum nese jméno svatého Klimenta|Klemík, Kléma, Klemínek, Klemoušek..
+169|Klement|latinský|z latinského clemens - mírný, vlídný, milosrdný, shovívavý; toto jméno si zvolilo čtrnáct papežů; pražské Klementinum nese jméno svatého Klimenta|Klemík, Kléma, Klemínek, Klemoušek..
 170|Kristián|latinský|z latinského Christianus, odvozeného od řeckého Christos - pomazaný; znamená tedy křesťan, Kristův vyznavač. Kristián je též autor jedné z nejstarších latinských legend o svatém Václavu|Kristiánek, Kristík, Krista, Kiki..
 171|Kristýna (resp. Kristina)|latinský|z latinského Christina - křesťanka, ta, která náleží Kristu; jméno nesla například švédská královna Kristina, proslulá podporovatelka umění a věd|Kristýnka, Týna, Týnka, Tina, Kiki, Krista..
 172|Kryštof|řecký|z řeckého Christoforos, složeného z Christos a ferein - nést; znamená tedy ten, kdo nese Krista. Podle legendy svatý Kryštof přenesl přes řeku malého Ježíše|Kryštůfek, Kryšek, Kryša, Tofík..
@@ -204,7 +204,7 @@ namespace voranek {
 184|Liběna|slovanský|slovanské jméno odvozené od staročeského libý - milý, příjemný, líbezný; znamená tedy milá, líbezná, ta, která se líbí|Liběnka, Liběnečka, Liba, Libka, Libinka..
 185|Libor|latinský|z latinského Liborius, jména světce a biskupa z Le Mans; bývá spojováno s latinským liber - svobodný, v češtině se však často lidově vykládá jako slovanské jméno od libý - milý|Liborek, Libík, Libo, Libča, Libouš..
 186|Liliana|latinský|odvozeno z latinského lilium - lilie, která je odedávna symbolem čistoty a nevinnosti; jméno tak znamená čistá a nevinná jako lilie|Lili, Lilinka, Lilka, Lilianka, Liana, Lia..
-187|Linda|germánský|původně zkrácenina germánských jmen zakončených na -linde, jako Siglinda či Theodolinda; staroněmecké lind znamená jemný, mírný, ale také štít z lipového dřeva, a španělsky linda znamená hezká|Lindička, Lindinka, Lindulka, Linduška, Lin..
+187|Linda|germánský|původně zkrácenina germánských jmen zakončených na -linde, jako Siglinda či Theodolinda; staroněmecké lind znamená jemný, mírný, ale také štít z lipového dřeva; ve španělštině pak linda znamená hezká|Lindička, Lindinka, Lindulka, Linduška, Lin..
 187|Samuel|hebrejský|z hebrejského Shemuel, vykládaného jako Bohem vyslyšený nebo jméno Boží; Samuel byl starozákonní prorok a poslední soudce Izraele, který pomazal krále Saula i Davida|Sam, Samek, Samík, Samoušek, Samuelek..
 188|Ljuba|ruský|ruské jméno, původně domácká podoba jména Ljubov, které znamená láska; je příbuzné se slovanským základem ljub - milý, milovaný|Ljubka, Ljubuška, Ljubinka, Lubka, Lubuška..
 189|Lubomír|slovanský|slovanské jméno složené ze základů lub - milý, milovat a mír - pokoj, svět; znamená ten, kdo miluje mír, nebo ten, kdo je milý světu|Lubík, Lubko, Lubek, Lubouš, Luba, Mirek..
@@ -254,12 +254,12 @@ namespace voranek {
 232|Monika|latinský|nejasného původu, vykládá se z řeckého monos - jediný, osamělý nebo z latinského monere - napomínat, radit; svatá Monika byla matkou svatého Augustina|Monička, Monča, Moni, Mona, Monina, Monuška..
 233|Naděžda|ruský|ruské jméno, které znamená naděje; vzniklo jako překlad řeckého jména Elpis, tedy jedné ze tří božských ctností - víry, naděje a lásky|Naďa, Naďka, Naděnka, Naďulka, Naďuška, Nadinka..
 234|Natálie|latinský|z latinského natalis dies - den narození, míněn den narození Kristova; jméno tedy původně dostávaly dívky narozené o Vánocích|Natálka, Natálinka, Naty, Nata, Tálinka..
-235|Nataša|ruský|ruská domácká podoba jména Natalja, která se osamostatnila; vychází z latinského natalis - narozený o Vánocích, v den Kristova narození|Natašenka, Natašička, Táša, Naty, Nata..
+235|Nataša|ruský|ruská domácká podoba jména Natalja, která se osamostatnila; vychází z latinského natalis dies - den narození, míněn den narození Kristova; znamená tedy narozená o Vánocích|Natašenka, Natašička, Táša, Naty, Nata..
 236|Nela|latinský|původně domácká podoba jmen Kornelie, Petronela či Eleonora, která se osamostatnila; Kornelie je odvozena od latinského rodového jména Cornelius, spojovaného s cornu - roh|Nelinka, Nelka, Nelička, Nelí, Nelly..
 237|Nikola|řecký|ženské jméno odvozené od řeckého Nikolaos - vítěz lidu, složeného z nike - vítězství a laos - lid; v češtině se užívá hlavně pro dívky, jinde bývá mužským jménem|Nikolka, Niki, Nikča, Nika, Nikolinka, Nikuš..
-238|Nina|ruský|původně ruská domácká podoba jmen Anna a Antonina, která se stala samostatným jménem; španělské slovo nina, psané s vlnovkou, znamená holčička a svatá Nina přinesla křesťanství do Gruzie|Ninka, Ninuška, Ninočka, Nini, Ninulka..
-239|Nora|irský|samostatné jméno vzniklé zkrácením jmen Eleonora a Honora, rozšířené zvláště v Irsku; Honora vychází z latinského honor - čest, a oblibě jména pomohla Ibsenova hra Nora|Norka, Norinka, Nori, Norička, Noruška..
-240|Norbert|germánský|ze starogermánského Nordberaht, složeného z nord - sever a beraht - jasný, zářivý; znamená tedy slavný muž ze severu, jasný severan|Norbík, Norbertek, Norbi, Bertík, Bert..
+238|Nina|ruský|původně ruská domácká podoba jmen Anna a Antonina, která se stala samostatným jménem; nesla je svatá Nina, která ve 4. století přinesla křesťanství do Gruzie|Ninka, Ninuška, Ninočka, Nini, Ninulka..
+239|Nora|irský|samostatné jméno vzniklé zkrácením jmen Eleonora a Honora, rozšířené zvláště v Irsku; Honora vychází z latinského honor - čest. Oblibě jména pomohla Ibsenova hra Nora|Norka, Norinka, Nori, Norička, Noruška..
+240|Norbert|germánský|ze starogermánského Nordberaht, složeného z nord - sever a beraht - jasný, zářivý; znamená tedy slavný muž ze severu, jasný seveřan|Norbík, Norbertek, Norbi, Bertík, Bert..
 241|Oldřich|germánský|z germánského Uodalrich, složeného ze slov uodal - dědičný statek a rihhi - mocný, vládce; znamená bohatý dědic, vládce dědictví; nosil je kníže Oldřich z rodu Přemyslovců|Olda, Oldík, Oldíček, Oldoušek, Oldříšek, Olin..
 242|Oldřiška|germánský|ženská podoba germánského jména Oldřich, složeného ze slov uodal - dědictví, rodový statek a rihhi - vládce, mocný; vykládá se jako vládkyně dědictví, bohatá dědička|Oldřišečka, Olda, Oldinka, Olinka, Olča..
 243|Oleg|skandinávský|ruské jméno skandinávského původu, ze staroseverského Helgi - svatý, posvátný; nesl je varjažský kníže Oleg, který ovládl Kyjev a položil základy Kyjevské Rusi|Olegek, Olík, Ola, Olek..
@@ -302,7 +302,7 @@ namespace voranek {
 278|Romana|latinský|ženská podoba jména Roman, z latinského Romana - Římanka, žena pocházející z Říma či k Římu náležející|Romanka, Romča, Romanečka, Romi, Romka..
 279|Rostislav|slovanský|staroslovanské jméno složené ze základů rost - růst, rozrůstat se a slav - sláva, tedy ten, jehož sláva roste. Nesl je velkomoravský kníže Rostislav, který do země povolal Cyrila a Metoděje|Rosťa, Rostík, Rosťánek, Rostek, Slávek..
 280|Rudolf|germánský|ze starogermánského Hrodwulf, složeného z hrod - sláva a wulf - vlk, tedy slavný vlk, slavný bojovník. Nesl je i císař Rudolf II., který učinil Prahu sídelním městem|Ruda, Rudla, Rudík, Rudíček, Rudolfek, Dolfi..
-281|Růžena|český|české jméno odvozené od květiny růže, počeštěná podoba latinského jména Rosa; je symbolem krásy, něhy a lásky|Růža, Růženka, Růžička, Růženečka, Růžka..
+281|Růžena|český|české jméno odvozené od názvu květiny růže, která je symbolem krásy, něhy a lásky; odpovídá latinskému jménu Rosa|Růža, Růženka, Růžička, Růženečka, Růžka..
 282|Řehoř|řecký|česká podoba řeckého jména Gregorios, odvozeného od slovesa gregorein - bdít, tedy bdělý, ostražitý. Nesl je papež Řehoř Veliký, podle něhož se nazývá gregoriánský chorál|Řehořek, Řehůřek, Řehoušek, Řeha..
 283|Sabina|latinský|z latinského Sabina - Sabinka, žena z kmene Sabinů, starověkého italického národa sídlícího v sousedství Říma|Sabinka, Sába, Sabi, Bina, Binka..
 284|Sandra|italský|italská zkrácená podoba jména Alessandra, ženské obdoby řeckého Alexandros; znamená ochránkyně mužů, obránkyně lidí|Sandruška, Sandrinka, Sandi, Sanda, Sáša..
@@ -344,7 +344,7 @@ namespace voranek {
 318|Valérie|latinský|z latinského rodového jména Valerius, odvozeného od valere - být silný, zdravý; znamená silná, zdravá, statná|Valerka, Valinka, Valča, Valka, Vali, Lerka..
 319|Vanda|slovanský|jméno polské legendární kněžny Vandy, dcery Krakovy; vykládá se z názvu kmene Vandalů nebo Vendů, tedy Vandalka či Slovanka|Vandinka, Vanduška, Vandička, Vandulka, Vanďa..
 320|Vavřinec|latinský|z latinského Laurentius - pocházející z města Laurentum, spojovaného s vavřínem, tedy ověnčený vavřínem, vítěz. Svatý Vavřinec byl umučen na roštu|Vavřa, Vávra, Vavřínek, Vavřík, Vavřineček..
-321|Věnceslav|slovanský|plnější, starobylá podoba jména Václav, blízká latinskému Venceslaus, ze základů věnce - více a slav - sláva, tedy ten, jemuž náleží větší sláva; lidově se vykládá i jako ověnčený slávou|Věnek, Věnoušek, Věna, Věnceslávek, Slávek..
+321|Věnceslav|slovanský|plnější, starobylá podoba jména Václav, blízká latinskému Venceslaus, ze staroslovanského věce - více a slav - sláva, tedy ten, jemuž náleží větší sláva; lidově se spojuje i se slovem věnec a vykládá jako ověnčený slávou|Věnek, Věnoušek, Věna, Věnceslávek, Slávek..
 322|Vendelín|germánský|ze starogermánského Wendelin, zdrobněliny jména odvozeného od kmene Vandalů nebo Vendů; nesl je svatý Vendelín, patron pastýřů a dobytka|Vendík, Venda, Vendelínek, Vendouš, Delín..
 323|Vendula|germánský|česká podoba jména Vendelína, ženského protějšku jména Vendelín, které se odvozuje od starogermánského kmenového jména Vandalů či Vendů|Vendulka, Vendulinka, Venda, Vendy, Dulka..
 324|Věra|ruský|z ruského vera - víra; v ruštině tvoří Věra, Naděžda a Ljubov trojici jmen podle křesťanských ctností víry, naděje a lásky|Věrka, Věruška, Věrunka, Věrča, Věrušinka..
@@ -368,7 +368,7 @@ namespace voranek {
 342|Vojtěch|slovanský|staročeské jméno složené ze slov voj - vojsko, boj a těcha - útěcha, radost, tedy útěcha vojska. Nesl je svatý Vojtěch, druhý pražský biskup|Vojta, Vojtíšek, Vojtík, Vojtěšek, Vojtínek, Vojča..
 343|Vratislav|slovanský|slovanské jméno složené ze základů vrat - vrátit, obrátit a slav - sláva, tedy ten, kdo navrací slávu. Nesl je Vratislav II., první český král|Vráťa, Vratík, Vráťánek, Vratislávek, Slávek..
 344|Xénie|řecký|z řeckého xenia - pohostinnost, od xenos - host, cizinec; znamená pohostinná, ta, která vlídně vítá hosty|Xéňa, Xenka, Xenička, Xeninka..
-345|Zbyněk|slovanský|domácká podoba staročeského jména Zbyhněv, složeného ze zbýti - zbavit se a hněv; znamená ten, kdo se zbavil hněvu, mírný a rozvážný|Zbyňa, Zbyníček, Zbyňáček, Zbyňousek..
+345|Zbyněk|slovanský|domácká podoba staročeského jména Zbyhněv, složeného ze zbýti - zbavit se a hněv; znamená ten, kdo se zbavil hněvu, mírný a rozvážný|Zbyňa, Zbyníček, Zbyňáček, Zbyňoušek..
 346|Zbyšek|slovanský|staročeská domácká podoba jmen začínajících na Zby-, například Zbyslav nebo Zbyhněv; souvisí se slovesem zbýt, zbývat, tedy ten, kdo zůstal|Zbyša, Zbyšánek, Zbyšíček, Zbyšík..
 347|Zdeněk|slovanský|domácká podoba staročeského jména Zdeslav, složeného z příslovce zde a slav - sláva; znamená ten, kdo zde, doma, získal slávu|Zdenda, Zdeňa, Zdeníček, Zdendík, Zdenál..
 348|Zdeňka|slovanský|ženská podoba jména Zdeněk, jež vzniklo zkrácením staročeského Zdeslav; znamená ta, jejíž sláva je zde, doma|Zdenička, Zdenča, Zdenuška, Zdeninka, Zdena..

@@ -28,16 +28,16 @@ Ve dne jas, v noci mráz.
 Na Nový rok o slepičí krok.
 Jak na Nový rok, tak po celý rok.
 Novoroční noc jasná a klidná, bude povětrnost pro úrodu vlídná.
-Jsou-li červánky v novoroční den, přinesou samou slotu, slotu jen.
-Na Tři krále o skok dále.
-Na Tři krále - zima stále.
+Jsou-li červánky v novoroční den, přinesou jistě samou slotu jen.
+Na Tři krále o krok dále.
+Na Tři krále mrzne stále.
 Tři králové mosty staví, nebo je boří.
 Leden jasný - roček krásný.
 Je-li leden nejostřejší, bude roček nejplodnější.
 Když není konec ledna studený, únor to dvakrát nahradí.
 Když roste tráva v lednu, roste špatně v červnu.
 V lednu málo vody - mnoho vína, mnoho vody - málo vína.
-Lednové mlhy věští mokré jaro.
+Mlhavý leden - mokré jaro.
 Tancují-li v lednu komáři, ať se sedlák po píci ohlíží.
 Mnoho sněhu v lednu, mnoho hřibů v srpnu.
 V lednu silný led, v květnu bujný med.
@@ -47,35 +47,35 @@ V lednu-li často pršívá, na hřbitově záhonů přibývá.
 Když v lednu deště lijí, to má sedlák po naději.
 Když v lednu včely vyletují, to nedobrý rok ohlašují.
 Je-li teplo v lednu, sahá bída ke dnu.
+Teplý leden, k nouzi krok jen jeden.
 Co leden sněhem popráší, to únor s vichrem odnáší.
 Když v lednu hrom se ozve, hojnost vína je v očekávání.
 V lednu sníh a bláto, v únoru tuhé mrazy za to.
 Ryje-li krtek v lednu, končí zima v květnu.
-Když je začátkem ledna krásně, budou na jaře bouřky časně.
+Když začátek ledna krásně, budou na jaře bouřky časně.
 Lepší vlka pod oknem vidět než v lednu pluh na poli.
 Na svatého Knuta přichází zima krutá.
-Na svatého Fabiána a Šebestiána se pouští míza do stromů.
-Je-li na svatého Vincence slunečno, bude hodně vína.
-Na Pavla obrácení půl zimy tam, půl zimy sem.
+Na svatého Fabiána a Šebestiána stromům opět míza dána.
+Na Vincence slunce všudy naplňuje vínem sudy.
 Na svatého Marcela zima leze do těla.
-Na Pavla obrácení jasno - úrodný rok; mlha - nemoci; déšť nebo sníh - drahota; vítr - válka.
+Den jasný Pavla svatého znamená hojnost dobrého.
 
 Únor bílý - pole sílí.
 Na Hromnice o hodinu více.
 Na Hromnice musí skřivan vrznout, i kdyby měl zmrznout.
-Hromnice - jara svíce.
-Na Hromnice - zimy polovice.
+Svítí-li slunce na Hromnice, bude zimy o šest neděl více.
+Na Hromnice zimy polovice.
 Je-li v únoru sucho a zima, bude horký srpen.
-Hromnice jasné a čisté, potrvá zima déle jistě.
-Je-li na Hromnice chumelenice, netrvá pak zima více.
+Hromnice-li jasné, čisté, potrvá déle zima jistě; pakli sněží nebo hřmívá, jaro jistě v blízku dlívá.
+Na Hromnice - chumelice, netrvá pak zima více.
 Kdyby o Hromnicích napadlo jen tolik sněhu, co je na černé krávě znát, bude úrodný rok.
-Hromnice - půl krajíc, půl píce a bůhví, co ještě více.
-Na Hromnice kalužky - dobrá ukázka na jablka i na hrušky.
+Na Hromnice půl krajíce, půl píce.
+Na Hromnice kalužky, budou jabka i hrušky.
 Na svatého Blažeje pije skřivan z koleje.
 Svatá Agáta bývá na sníh bohatá.
 Svatá Dorota stromy sněhem ometá.
-Je-li únor mírný, rok bude bídný.
-Svatý Matěj láme led; nemá-li ho, tak ho dělá.
+Na svatého Valentina zamrzne i kolo mlýna.
+Svatý Matěj ledy láme, nemá-li jich, nadělá je.
 Když v únoru mráz ostro drží, to dlouho již nepodrží.
 Kdyby měl únor tu moc jako leden, nechal by v krávě zmrznout tele.
 Jestli únor honí mraky, staví březen sněhuláky.
@@ -103,7 +103,7 @@ V březnu vítr, v dubnu déšť - pak jistě úrodný rok jest.
 Březen vlhký, rmutný - sedlák smutný.
 Jak prší v březnu, tak také v červnu.
 Kolik mlh v březnu k nebi stoupá, tolik bude ještě mrazů po Velikonocích.
-Radlice, jež v březnu oře, v dubnu odpočívá v dvoře.
+V březnu prach - jistý hrách.
 Jestliže březen kožich stáhl, duben rád by po něm sáhl.
 Svatá Kunhuta - o chlup stoupne teplota.
 Mrzne-li na den Čtyřiceti mučedníků, přijde ještě čtyřicet ranních mrazíků.
@@ -142,14 +142,14 @@ Na svatého Izidora oráč i ptáče si radostí zaskáče.
 Při svatém Vojtěchu dělává trn květem útěchu.
 Když na Vojtěcha prší, nebude ovoce.
 Na Tiburcia se má už všecko zelenat.
-Svatý Fedul teple zadul.
+Na svatýho Lva papeže, travičky se už nařeže.
 Na svatého Jiří vylézají hadi a štíři.
 Jiří a Marek - mrazem nás zalek.
 Jak dlouho žába před svatým Jiřím křičí, tak dlouho bude po něm mlčet.
 Před Jiřím sucho, po něm mokro.
 Je-li na svatého Jiří přímrazek, urodí se oves i pod křovím.
 Co se před svatým Jiřím zazelená, to se po něm ztratí.
-Přijde-li před Jiřím bouře, bude po něm dlouho za kamny dobře.
+Přijde-li před Jiřím bouře, bude dlouho za kamny dobře.
 Kolik mrazů do svatého Jiří, tolik do svatého Václava.
 Když před Jiřím rosa, to před Michalem mráz.
 Jiří s teplem, Mikuláš s pící.
@@ -170,7 +170,7 @@ Sníh v máji - hodně trávy.
 V máji vlhko, chladno - bude vína na dno.
 Májová voda vypije víno.
 Není-li květen ani příliš studený, ani mokrý, naplňuje stodoly i sudy.
-Roj, který se v máji rojí, za plný vůz sena stojí; v červnu rojení nestojí za zvonění.
+Roj, který se v máji rojí, za plný vůz sena stojí; ale o svatém Jáně ani za vodu džbáně.
 Jsou-li májové hřiby červivé, bude suché léto.
 V květnu-li hrom se ozývá, v červnu zřídka mrholívá.
 Prší-li na svatého Filipa a Jakuba v noci, bude úrodný rok.
@@ -180,10 +180,10 @@ Pankrác, Servác, Bonifác pro sadaře jsou zlí chlapci.
 Před Servácem není léta, po Serváci s mrazy veta.
 Svatý Kříž - ovcí stříž.
 Svatá Žofie políčka často zalije.
-Filipa a Jakuba mráz - to obilí plný klas.
+Filipa Jakuba mráz - to obilí plný klas.
 Déšť svaté Žofie švestky ubije.
 Pankrác a Urban bez deště - hojnost vína.
-O svatém Mamertu zima už šla k čertu.
+O svatém Mamertu zima je po čmertu.
 Na Jakuba a Filipa zelená se každá lípa.
 Svatý Jan z Nepomuku natahuje k létu ruku.
 
@@ -260,7 +260,7 @@ Touží-li září po rose, bude v říjnu bláta po ose.
 Jaké počasí v září, tak se i březnu vydaří.
 Bouřka v září - sníh v prosinci.
 Jiljí jasný - podzim krásný.
-Jaké počasí Jiljí ukazuje, takové po celý měsíc dodržuje.
+Jaké počasí o Jiljím panuje, takové celý měsíc se ukazuje.
 Panny Marie narození - vlaštoviček rozloučení.
 Neprší-li o Marie narození, bude suchý podzim.
 Po svatém Kříži podzim se blíží.
@@ -272,7 +272,7 @@ Přijde Václav - kamna připrav.
 Svatý Václav víno chrání, po něm bude vinobraní.
 Na svatého Václava bývá bláta záplava.
 Je-li bouřka na Václava, dlouho teplo zvěstovává.
-Svatý Václav v slunci září, sklizeň řepy se vydaří.
+Svatý Václav v slunci září, sklizeň řípy se vydaří.
 Na svatého Václava každá pláňka dozrává.
 Mokro o Michalu, studeno o Štědrém dnu.
 Na svatého Jeronýma stěhuje se k nám už zima.
@@ -291,9 +291,9 @@ V říjnu hodně žaludů a bukvic oznamuje zimy víc.
 Když křížový pavouk se v říjnu ukrývá a nevylézá, není daleko do sněhu.
 Čistý nový Měsíc v říjnu slibuje pěknou vinnou žeň.
 Říjnové nebe plné hvězd má rádo teplá kamna.
-Je-li v říjnu mnoho vos a sršňů, přijde studená a dlouhá zima.
+Je-li v říjnu mnoho vos a sršánů, přijde studená a dlouhá zima.
 Bouřka v říjnu třebas malá, sotva na to zima stálá.
-Kolik dní v říjnu uplyne do prvního deště, po tolik dnů bude i v zimě pršet.
+Kolik dní v říjnu uplyne do prvého deště, po tolik dnů bude i v zimě pršeti.
 V říjnu mnoho dešťů, v prosinci mnoho větrů.
 Sněží-li brzy v říjnu, bude měkká zima.
 Vějou-li v říjnu severní větry, nezdaří se obilí.
@@ -301,16 +301,16 @@ Fouká-li vítr na svatého Remigia od východu, bude teplý podzimek.
 Svatý František zahání lidi do chýšek.
 Na svatého Placida zima teplo vystřídá.
 O svaté Brigitě bývá mlha na úsvitě.
-Na svatého Kalixta ucpi včelín dočista.
+Na svatého Kalista ucpi včelín dočista.
 Po svaté Tereze mráz po střechách leze.
 Svatá Terezie z rosičky nadělává perličky.
-Na svatého Havla zem je mnohdy zvlhlá.
+Suchý Havel oznamuje suché léto.
 Jaký den svatý Havel ukazuje, taková zima se objevuje.
 Déšť na Havla, déšť na Vánoce.
 Na svatého Havla má být všechno ovoce v komoře.
 Svatý Havel - hrozen shozen, svatý Judy - válí sudy.
 Svatá Hedvika pole zamyká a medu do řepy naleje.
-Svatá Voršila a Kordula větry pohnula.
+Svatá Voršila a Kordula - větry pohnula.
 Na svatého Šimona přikluše k nám zima tiše.
 Šimona a Judy - zima leze z půdy.
 
@@ -323,11 +323,11 @@ Svatý Martin přijíždí na bílém koni.
 Na svatého Martina kouřívá se z komína.
 O Martině po ledu - o Vánocích po blátě.
 Na svatého Otmara neuvidíš komára.
-Jaký den na Obětování Panny Marie, taková zima pak je.
+Svatá Alžběta se sněhem přilétá.
+Jaký den na Obětování Panny Marie, taková pak zima je.
 Svatá Cecílie sněhem pole kryje.
 Na svatou Kateřinu schováme se pod peřinu.
-Svatá Kateřina má pěkné jméno, ale chladné věno.
-Sníh svatého Ondřeje žitu velmi prospěje.
+Kateřina má pěkné jméno, ale studené věno.
 Když ještě v listopadu hřmívá, úrodný rok na to bývá.
 Když krtek v listopadu ryje, budou na Vánoce létat komáři.
 Jaký listopad, takový březen.
@@ -340,21 +340,21 @@ Není-li prosinec studený, bude příští rok hubený.
 Když v prosinci mrzne a sněží, úrodný rok na to běží.
 Mléčná dráha v prosinci jasná, bude v příštím roce úroda krásná.
 Prosinec proměnlivý a vlahý, nedělá nám zima těžké hlavy.
+Mrazy, které v prosinci brzy ochabnou, znamenají zimu mírnou.
 Když mráz na prvního prosince, vyschne nejedna studnice.
 O svatém Františku Xaveru ledový vítr fičí od severu.
-Svatá Barbora vyhání dříví ze dvora.
+Na svatou Barboru saně do dvoru.
 O svaté Barboře ležívá sníh na dvoře.
 Po svaté Baruši střez nosu i uší!
-Na svatého Mikuláše je už celá zima naše.
+Na svatého Mikuláše je už zima celá naše.
 O svatém Mikuláši často snížek práší.
 Lucie noci upije, ale dne nepřidá.
-Na svatého Tomáše zima se rozpáše.
 Na Adama a Evu čekejte oblevu.
 Jasná noc o Štědrém dnu, mrazy lezou ke dnu.
 Na Štědrý večer hvězdičky - ponesou vajíčka slepičky.
 Je-li na Štědrý den vítr, bude úroda malá.
 Zelené Vánoce - bílé Velikonoce.
-Lepší Vánoce třeskuté nežli tekuté.
+Lepší Vánoce třeskuté než tekuté.
 Když na Štěpána silný vítr bouří, vinař smutně oči mhouří.
 O Silvestru papeži snížek si již poleží.
 )obsah";
