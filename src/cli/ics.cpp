@@ -68,6 +68,12 @@ public:
 
     std::string Text()
     {
+        // Each event is written and freed at once: a tree of a century's events costs more in
+        // memory traffic than the writing itself.
+        char *obal = icalcomponent_as_ical_string_r(kalendar_.get());
+        const std::string_view text(obal);
+        const auto konec = text.rfind("END:VCALENDAR");
+        text_.append(text.substr(0, konec));
         KalendarDnu kalendar = VytvorKalendarDnu();
         for (int rok = zadani_.od; rok <= zadani_.doRoku; ++rok) {
             NastavVelikonoce(kalendar, Velikonoce(rok));
@@ -78,10 +84,9 @@ public:
                             static_cast<std::uint16_t>(rok)});
             }
         }
-        char *text = icalcomponent_as_ical_string_r(kalendar_.get());
-        std::string vysledek(text);
-        icalmemory_free_buffer(text);
-        return vysledek;
+        text_.append(text.substr(konec));
+        icalmemory_free_buffer(obal);
+        return std::move(text_);
     }
 
 private:
@@ -152,13 +157,17 @@ private:
                 icalproperty_new_trigger(icaltriggertype_from_int(*zadani_.pripominka * 60)));
             icalcomponent_add_component(udalost, alarm);
         }
-        icalcomponent_add_component(kalendar_.get(), udalost);
+        char *text = icalcomponent_as_ical_string_r(udalost);
+        text_ += text;
+        icalmemory_free_buffer(text);
+        icalcomponent_free(udalost);
     }
 
     const ZadaniExportu &zadani_;
     const bool obe_;
     const icaltimetype razitko_;
     Komponenta kalendar_;
+    std::string text_;
 };
 
 } // namespace

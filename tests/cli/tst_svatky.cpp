@@ -1,0 +1,474 @@
+#include "calendar/jmena.h"
+#include "cli/chyba.h"
+#include "cli/ics.h"
+#include "cli/jmena.h"
+#include "cli/rozbor.h"
+#include "cli/vypis.h"
+
+#include <libical/ical.h>
+#include <nlohmann/json.hpp>
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+
+using namespace voranek;
+using namespace voranek::cli;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Q(std::string_view t)
+{
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+Datum D(int den, int mesic, int rok)
+{
+    return {static_cast<std::uint16_t>(den), static_cast<std::uint16_t>(mesic),
+        static_cast<std::uint16_t>(rok)};
+}
+
+PopisDne PopisDneVRoce(const Datum &datum)
+{
+    KalendarDnu kalendar = VytvorKalendarDnu();
+    NastavVelikonoce(kalendar, Velikonoce(datum.rok));
+    return Popis(kalendar, datum);
+}
+
+QString S(const nlohmann::json &j)
+{
+    return QString::fromStdString(j.get<std::string>());
+}
+
+struct Udalost {
+    QString uid, souhrn, druh, zacatek, konec, transp, spoustec;
+};
+
+// The events of a calendar file, read back by the calendar library's own parser.
+QList<Udalost> Udalosti(const std::string &text)
+{
+    QList<Udalost> udalosti;
+    icalcomponent *kalendar = icalparser_parse_string(text.c_str());
+    if (!kalendar)
+        return udalosti;
+    for (icalcomponent *e = icalcomponent_get_first_component(kalendar, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(kalendar, ICAL_VEVENT_COMPONENT)) {
+        Udalost u;
+        u.uid = QString::fromUtf8(icalcomponent_get_uid(e));
+        u.souhrn = QString::fromUtf8(icalcomponent_get_summary(e));
+        const icalproperty *druh = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY);
+        u.druh = druh ? QString::fromUtf8(icalproperty_get_categories(druh)) : QString();
+        const icaltimetype zacatek = icalcomponent_get_dtstart(e);
+        const icaltimetype konec = icalcomponent_get_dtend(e);
+        if (zacatek.is_date && konec.is_date) {
+            u.zacatek = QString::fromLatin1(icaltime_as_ical_string(zacatek));
+            u.konec = QString::fromLatin1(icaltime_as_ical_string(konec));
+        }
+        const icalproperty *transp = icalcomponent_get_first_property(e, ICAL_TRANSP_PROPERTY);
+        u.transp
+            = transp ? QString::fromLatin1(icalproperty_get_value_as_string(transp)) : QString();
+        if (icalcomponent *alarm = icalcomponent_get_first_component(e, ICAL_VALARM_COMPONENT)) {
+            const icalproperty *p = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
+            u.spoustec = QString::fromLatin1(icalproperty_get_value_as_string(p));
+        }
+        udalosti << u;
+    }
+    icalcomponent_free(kalendar);
+    return udalosti;
+}
+
+struct Beh {
+    int kod;
+    QString vystup, chyby;
+};
+
+// The program as a user starts it.
+Beh Spust(const QStringList &argumenty, const QString &slozka = {})
+{
+    QProcess p;
+    if (!slozka.isEmpty())
+        p.setWorkingDirectory(slozka);
+    p.start(QStringLiteral(VORANEK_SVATKY), argumenty);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+        QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+class TestSvatky : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every name of both calendars can be typed on an English keyboard.
+    void slozeneJmenoJeAscii()
+    {
+        for (TypKalendare typ : {CZ, SK}) {
+            for (std::size_t i = 0; i < PocetZaznamu(typ); ++i) {
+                const std::string slozene = Slozene(Zaznam(typ, static_cast<std::int16_t>(i)));
+                for (char c : slozene)
+                    QVERIFY2((c >= 'a' && c <= 'z') || c == ' ' || c == '/',
+                        Zaznam(typ, static_cast<std::int16_t>(i)).data());
+            }
+        }
+    }
+
+    void hledani_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("presne");
+        QTest::addColumn<QStringList>("nalezy");
+        QTest::newRow("bez diakritiky") << "jiri" << true << QStringList {"Jiří CZ"};
+        QTest::newRow("Štěpán") << "stepan" << true << QStringList {"Štěpán CZ"};
+        QTest::newRow("velká písmena a mezery") << "  JIŘÍ " << true << QStringList {"Jiří CZ"};
+        QTest::newRow("druhá osoba záznamu")
+            << "eva" << true << QStringList {"Adam a Eva CZ", "Adam a Eva SK"};
+        QTest::newRow("třetí osoba záznamu")
+            << "olivie" << true << QStringList {"Galina / Oliver / Olívie CZ"};
+        QTest::newRow("slovenské písmeno")
+            << "ludmila" << true << QStringList {"Ludmila CZ", "Ľudmila / Ľudomila SK"};
+        QTest::newRow("jen slovensky") << "juraj" << true << QStringList {"Juraj SK"};
+        QTest::newRow("začátek jména") << "horym" << false << QStringList {"Horymír CZ"};
+        QTest::newRow("nic") << "xyz" << false << QStringList {};
+        QTest::newRow("prázdné") << " " << false << QStringList {};
+    }
+    void hledani()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, presne);
+        QFETCH(QStringList, nalezy);
+        const Hledani h = HledejJmeno(text.toStdString());
+        QStringList nalezeno;
+        for (const Nalez &n : h.nalezy)
+            nalezeno << Q(Zaznam(n.typ, n.index)) + (n.typ == CZ ? " CZ" : " SK");
+        QCOMPARE(nalezeno, nalezy);
+        QCOMPARE(h.presne, presne);
+    }
+
+    // Names that begin with the text: at most ten, each an entry that really begins so.
+    void zacatkyJmen()
+    {
+        const Hledani h = HledejJmeno("ja");
+        QVERIFY(!h.presne);
+        QCOMPARE(h.nalezy.size(), NejvicZacatku);
+        for (const Nalez &n : h.nalezy)
+            QVERIFY(Slozene(n.osoba).starts_with("ja"));
+    }
+
+    void pristiVyskyt_data()
+    {
+        QTest::addColumn<int>("den");
+        QTest::addColumn<int>("mesic");
+        QTest::addColumn<QDate>("od");
+        QTest::addColumn<QDate>("pristi");
+        QTest::newRow("týž den") << 24 << 4 << QDate(2026, 4, 24) << QDate(2026, 4, 24);
+        QTest::newRow("den poté") << 24 << 4 << QDate(2026, 4, 25) << QDate(2027, 4, 24);
+        QTest::newRow("29. února z přestupného")
+            << 29 << 2 << QDate(2024, 1, 1) << QDate(2024, 2, 29);
+        QTest::newRow("29. února přes 2100") << 29 << 2 << QDate(2097, 3, 1) << QDate(2104, 2, 29);
+        QTest::newRow("29. února za 2000") << 29 << 2 << QDate(1997, 3, 1) << QDate(2000, 2, 29);
+        QTest::newRow("za rokem 9999") << 1 << 1 << QDate(9999, 12, 31) << QDate();
+    }
+    void pristiVyskyt()
+    {
+        QFETCH(int, den);
+        QFETCH(int, mesic);
+        QFETCH(QDate, od);
+        QFETCH(QDate, pristi);
+        const auto d = PristiVyskyt({den, mesic}, D(od.day(), od.month(), od.year()));
+        QCOMPARE(d ? QDate(d->rok, d->mesic, d->den) : QDate(), pristi);
+    }
+
+    void datum_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("datum"); // invalid: refused
+        QTest::newRow("ISO") << "2026-03-29" << QDate(2026, 3, 29);
+        QTest::newRow("české") << "29.3.2026" << QDate(2026, 3, 29);
+        QTest::newRow("české s mezerami") << "29. 3. 2026" << QDate(2026, 3, 29);
+        QTest::newRow("první gregoriánský rok") << "1583-01-01" << QDate(1583, 1, 1);
+        QTest::newRow("poslední rok") << "31.12.9999" << QDate(9999, 12, 31);
+        QTest::newRow("29. února 2000") << "29.2.2000" << QDate(2000, 2, 29);
+        QTest::newRow("30. února") << "2026-02-30" << QDate();
+        QTest::newRow("29. února 2100") << "29.2.2100" << QDate();
+        QTest::newRow("třináctý měsíc") << "1.13.2026" << QDate();
+        QTest::newRow("nultý den") << "0.1.2026" << QDate();
+        QTest::newRow("před reformou") << "1582-12-31" << QDate();
+        QTest::newRow("rok 10000") << "1.1.10000" << QDate();
+        QTest::newRow("záporný den") << "2026-01--1" << QDate();
+        QTest::newRow("lomítka") << "2026/01/01" << QDate();
+        QTest::newRow("neúplné") << "29.3." << QDate();
+        QTest::newRow("text navíc") << "2026-03-29x" << QDate();
+        QTest::newRow("prázdné") << "" << QDate();
+    }
+    void datum()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, datum);
+        try {
+            const Datum d = RozeberDatum(text.toStdString());
+            QCOMPARE(QDate(d.rok, d.mesic, d.den), datum);
+        } catch (const Chyba &e) {
+            QVERIFY2(!datum.isValid(), e.what());
+            // The message names what was typed.
+            QVERIFY(QString::fromUtf8(e.what()).contains(u"„"_s + text + u"“"_s));
+        }
+    }
+
+    void hodnotyExportu()
+    {
+        QCOMPARE(RozeberRoky("2027").od, 2027);
+        QCOMPARE(RozeberRoky("1989-2099").doRoku, 2099);
+        QCOMPARE(RozeberCas("8:00"), 480);
+        QCOMPARE(RozeberCas("23:59"), 23 * 60 + 59);
+        QCOMPARE(RozeberCas("7"), 420);
+        QCOMPARE(
+            RozeberJmena(" Jana,Petr , Eva"), (std::vector<std::string> {"Jana", "Petr", "Eva"}));
+        for (const char *spatne : {"2030-2027", "1500", "2027-", "x", "2027-10000"})
+            QVERIFY_THROWS_EXCEPTION(Chyba, RozeberRoky(spatne));
+        for (const char *spatne : {"24:00", "8:60", "8:5", "8.00", ""})
+            QVERIFY_THROWS_EXCEPTION(Chyba, RozeberCas(spatne));
+        for (const char *spatne : {"Jana,", ",", "Jana,,Petr"})
+            QVERIFY_THROWS_EXCEPTION(Chyba, RozeberJmena(spatne));
+        QVERIFY_THROWS_EXCEPTION(Chyba, RozeberVariantu("CZ"));
+    }
+
+    // The terminal shows what the today panel shows, in the same words.
+    void denVTerminalu_data()
+    {
+        QTest::addColumn<QDate>("den");
+        QTest::addColumn<QString>("radek");
+        QTest::addColumn<QStringList>("radky");
+        QTest::newRow("17. listopadu 2005")
+            << QDate(2005, 11, 17)
+            << "Mahulena · SK: Klaudia · Den boje za svobodu a demokracii · SK: Deň boja za "
+               "slobodu a demokraciu"
+            << QStringList {"17. listopadu 2005 / čtvrtek", "svátek má:", "  CZ: Mahulena",
+                   "  SK: Klaudia",
+                   "státní svátek, významný den:", "  CZ: Den boje za svobodu a demokracii",
+                   "  SK: Deň boja za slobodu a demokraciu"};
+        QTest::newRow("Nový rok") << QDate(
+            2027, 1, 1) << "dnes nikdo neslaví · Státní svátek / Nový rok · SK: Deň vzniku SR"
+                                  << QStringList {"1. ledna 2027 / pátek",
+                                         "svátek má:", "  CZ: dnes nikdo neslaví",
+                                         "  SK: dnes nikdo neslaví", "státní svátek, významný den:",
+                                         "  CZ: Státní svátek / Nový rok", "  SK: Deň vzniku SR"};
+        QTest::newRow("Velký pátek 2027")
+            << QDate(2027, 3, 26) << "Emanuel · SK: Veľký piatok"
+            << QStringList {"26. března 2027 / pátek", "svátek má:", "  CZ: Emanuel",
+                   "  SK: Emanuel", "státní svátek, významný den:", "  CZ: Dnes se neslaví...",
+                   "  SK: Veľký piatok"};
+        QTest::newRow("Štědrý den")
+            << QDate(2026, 12, 24) << "Adam a Eva · Štědrý den · SK: Štedrý deň"
+            << QStringList {"24. prosince 2026 / čtvrtek", "svátek má:", "  CZ: Adam a Eva",
+                   "  SK: Adam a Eva", "státní svátek, významný den:", "  CZ: Štědrý den",
+                   "  SK: Štedrý deň"};
+    }
+    void denVTerminalu()
+    {
+        QFETCH(QDate, den);
+        QFETCH(QString, radek);
+        QFETCH(QStringList, radky);
+        const PopisDne popis = PopisDneVRoce(D(den.day(), den.month(), den.year()));
+        QCOMPARE(Q(Radek(popis)), radek + u"\n"_s);
+        QCOMPARE(Q(VypisDne(popis, false)).split(u'\n', Qt::SkipEmptyParts), radky);
+    }
+
+    void json()
+    {
+        const Datum velikonoce = D(29, 3, 2027);
+        const auto j = nlohmann::json::parse(Json(PopisDneVRoce(velikonoce), velikonoce));
+        QCOMPARE(S(j["datum"]), QString::fromUtf8("2027-03-29"));
+        QCOMPARE(S(j["text"]), QString::fromUtf8("29. března 2027 / pondělí"));
+        QCOMPARE(S(j["cz"]["svatek"]["nazev"]), QString::fromUtf8("Velikonoční pondělí"));
+        QCOMPARE(S(j["cz"]["svatek"]["druh"]), QString::fromUtf8("státní svátek"));
+        QCOMPARE(S(j["sk"]["svatek"]["text"]), QString::fromUtf8("Veľkonočný pondelok"));
+        const Datum novyRok = D(1, 1, 2027);
+        const auto n = nlohmann::json::parse(Json(PopisDneVRoce(novyRok), novyRok));
+        QVERIFY(n["cz"]["jmeno"].is_null());
+        QCOMPARE(
+            S(n["sk"]["svatek"]["nazev"]), QString::fromUtf8("Deň vzniku Slovenskej republiky"));
+        const Datum unor = D(14, 2, 2027);
+        const auto v = nlohmann::json::parse(Json(PopisDneVRoce(unor), unor));
+        QCOMPARE(S(v["cz"]["svatek"]["druh"]), QString::fromUtf8("významný den"));
+        QVERIFY(v["sk"]["svatek"].is_null());
+    }
+
+    // One year's file holds every name day and holiday of the year once, as all-day events.
+    void exportRoku_data()
+    {
+        QTest::addColumn<int>("rok");
+        QTest::addColumn<bool>("cz");
+        QTest::addColumn<bool>("sk");
+        QTest::newRow("CZ 2027") << 2027 << true << false;
+        QTest::newRow("SK 2024") << 2024 << false << true;
+        QTest::newRow("obě 2100") << 2100 << true << true;
+    }
+    void exportRoku()
+    {
+        QFETCH(int, rok);
+        QFETCH(bool, cz);
+        QFETCH(bool, sk);
+        ZadaniExportu zadani;
+        zadani.od = zadani.doRoku = rok;
+        zadani.kalendare = {cz, sk};
+        const QList<Udalost> udalosti = Udalosti(ExportIcs(zadani));
+
+        KalendarDnu kalendar = VytvorKalendarDnu();
+        NastavVelikonoce(kalendar, Velikonoce(rok));
+        int ocekavano = 0;
+        for (QDate d(rok, 1, 1); d.year() == rok; d = d.addDays(1)) {
+            for (TypKalendare typ : {CZ, SK}) {
+                if ((typ == CZ && cz) || (typ == SK && sk))
+                    ocekavano += (kalendar.Jmeno(typ, d.day(), d.month()) >= 0)
+                        + (kalendar.SvatekKod(typ, d.day(), d.month()) >= 0);
+            }
+        }
+        QCOMPARE(udalosti.size(), ocekavano);
+
+        std::set<QString> uid;
+        const QSet<QString> druhy {u"jmeniny"_s, u"státní svátek"_s, u"významný den"_s};
+        for (const Udalost &u : udalosti) {
+            QVERIFY2(uid.insert(u.uid).second, qPrintable(u.uid));
+            QVERIFY2(druhy.contains(u.druh), qPrintable(u.druh));
+            QCOMPARE(u.transp, u"TRANSPARENT"_s);
+            const QDate zacatek = QDate::fromString(u.zacatek, u"yyyyMMdd"_s);
+            QCOMPARE(zacatek.year(), rok);
+            QCOMPARE(QDate::fromString(u.konec, u"yyyyMMdd"_s), zacatek.addDays(1));
+            QVERIFY(u.uid.startsWith(u.zacatek));
+            QVERIFY(u.spoustec.isEmpty());
+            QCOMPARE(u.souhrn.endsWith(u")"_s) && !u.souhrn.endsWith(u":-)"_s), cz && sk);
+        }
+    }
+
+    // The reminder use: the chosen persons only, each on its own days, with the alarm.
+    void exportVybranych()
+    {
+        ZadaniExportu zadani;
+        zadani.od = 2027;
+        zadani.doRoku = 2028;
+        zadani.jen = PresneShody(CZ, "petr");
+        for (const Nalez &n : PresneShody(CZ, "Horymír"))
+            zadani.jen->push_back(n);
+        zadani.pripominka = 8 * 60 + 30;
+        QStringList jmeniny;
+        for (const Udalost &u : Udalosti(ExportIcs(zadani))) {
+            if (u.druh != u"jmeniny"_s)
+                continue;
+            jmeniny << u.zacatek + u' ' + u.souhrn;
+            QCOMPARE(u.spoustec, u"PT8H30M"_s);
+        }
+        QCOMPARE(jmeniny,
+            QStringList(
+                {"20270222 Svátek má Petr", "20270629 Svátek má Petr", "20280222 Svátek má Petr",
+                    "20280229 Svátek má Horymír", "20280629 Svátek má Petr"}));
+    }
+
+    // A later export of the same days names its events alike, so an import updates them.
+    void stejneUid()
+    {
+        ZadaniExportu zadani;
+        zadani.od = 2027;
+        zadani.doRoku = 2027;
+        zadani.kalendare = {true, true};
+        QStringList prvni, druhy;
+        for (const Udalost &u : Udalosti(ExportIcs(zadani)))
+            prvni << u.uid;
+        for (const Udalost &u : Udalosti(ExportIcs(zadani)))
+            druhy << u.uid;
+        QCOMPARE(prvni, druhy);
+    }
+
+    void program_data()
+    {
+        QTest::addColumn<QStringList>("argumenty");
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("vystup"); // a pattern of standard output or of the message
+        QTest::newRow("dnešek") << QStringList {} << 0
+                                << u"^\\d+\\. \\S+ \\d{4} / \\S+\nsvátek má:\n"_s;
+        QTest::newRow("datum") << QStringList {"--datum", "29.2.2028", "--radek"} << 0
+                               << u"^Horymír · SK: Radomír\n$"_s;
+        QTest::newRow("jméno") << QStringList {"--jmeno", "jiri", "--datum", "2026-12-09"} << 0
+                               << u"^Jiří \\(CZ\\): 24. dubna, příště 24. dubna 2027 / sobota\n$"_s;
+        QTest::newRow("jméno dnes") << QStringList {"--jmeno", "Jiří", "--datum", "24.4.2027"} << 0
+                                    << u"^Jiří \\(CZ\\): 24. dubna, dnes\n$"_s;
+        QTest::newRow("bez jména") << QStringList {"--jmeno", "qwerty"} << 1 << u"„qwerty“"_s;
+        QTest::newRow("prázdné jméno") << QStringList {"--jmeno", ""} << 2 << u"jméno"_s;
+        QTest::newRow("nemožné datum")
+            << QStringList {"--datum", "2026-02-30"} << 2 << u"„2026-02-30“"_s;
+        QTest::newRow("rok mimo") << QStringList {"--ics", "1500"} << 2 << u"1500"_s;
+        QTest::newRow("neznámá volba") << QStringList {"--zitra"} << 2 << u"„--zitra“"_s;
+        QTest::newRow("neznámá varianta")
+            << QStringList {"--ics", "2027", "--varianta", "at"} << 2 << u"„at“"_s;
+        QTest::newRow("varianta bez ics")
+            << QStringList {"--varianta", "sk"} << 2 << u"--varianta"_s;
+        QTest::newRow("dvě podoby") << QStringList {"--radek", "--json"} << 2 << u"--json"_s;
+        QTest::newRow("hodnota přepínače") << QStringList {"--radek=ne"} << 2 << u"--radek"_s;
+        QTest::newRow("chybějící hodnota") << QStringList {"--datum"} << 2 << u"--datum"_s;
+        QTest::newRow("neznámé jméno v seznamu")
+            << QStringList {"--ics", "2027", "--jen", "Jana, Xaver"} << 2 << u"„Xaver“"_s;
+        QTest::newRow("nápověda") << QStringList {"--help"} << 0 << u"--pripominka"_s;
+        QTest::newRow("verze") << QStringList {"--version"} << 0
+                               << u"^voranek-svatky \\d+\\.\\d+"_s;
+    }
+    void program()
+    {
+        QFETCH(QStringList, argumenty);
+        QFETCH(int, kod);
+        QFETCH(QString, vystup);
+        const Beh beh = Spust(argumenty);
+        QCOMPARE(beh.kod, kod);
+        if (kod == 0) {
+            QVERIFY2(beh.vystup.contains(QRegularExpression(vystup)), qPrintable(beh.vystup));
+            QCOMPARE(beh.chyby, QString());
+        } else {
+            // One Czech line on standard error, nothing on standard output.
+            QCOMPARE(beh.vystup, QString());
+            QCOMPARE(beh.chyby.count(u'\n'), 1);
+            QVERIFY2(beh.chyby.contains(QRegularExpression(vystup)), qPrintable(beh.chyby));
+        }
+    }
+
+    // A file is written whole or not at all, and a failed run leaves an older one as it was.
+    void souborCelyNeboZadny()
+    {
+        QTemporaryDir slozka;
+        const QString cil = slozka.filePath(u"svatky.ics"_s);
+        Beh beh = Spust({u"--ics"_s, u"2027"_s, u"-o"_s, cil});
+        QCOMPARE(beh.kod, 0);
+        QFile soubor(cil);
+        QVERIFY(soubor.open(QIODevice::ReadOnly));
+        const QByteArray obsah = soubor.readAll();
+        QVERIFY(obsah.startsWith("BEGIN:VCALENDAR\r\n"));
+        QVERIFY(obsah.endsWith("END:VCALENDAR\r\n"));
+        soubor.close();
+
+        beh = Spust({u"--ics"_s, u"2027"_s, u"--pripominka"_s, u"9:99"_s, u"-o"_s, cil});
+        QCOMPARE(beh.kod, 2);
+        QVERIFY(soubor.open(QIODevice::ReadOnly));
+        QCOMPARE(soubor.readAll(), obsah);
+        QCOMPARE(QDir(slozka.path()).entryList(QDir::Files), QStringList {u"svatky.ics"_s});
+
+        for (const QString &spatny : {slozka.filePath(u"chybi/svatky.ics"_s), slozka.path()}) {
+            beh = Spust({u"--ics"_s, u"2027"_s, u"-o"_s, spatny});
+            QCOMPARE(beh.kod, 2);
+            QVERIFY2(beh.chyby.contains(u"„"_s + spatny + u"“"_s), qPrintable(beh.chyby));
+        }
+        QFile::setPermissions(slozka.path(), QFile::ReadOwner | QFile::ExeOwner);
+        beh = Spust({u"--ics"_s, u"2027"_s, u"-o"_s, slozka.filePath(u"jiny.ics"_s)});
+        QFile::setPermissions(
+            slozka.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (geteuid() != 0) // root writes anywhere
+            QCOMPARE(beh.kod, 2);
+        QCOMPARE(QDir(slozka.path()).entryList(QDir::Files).size(), beh.kod == 0 ? 2 : 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSvatky)
+#include "tst_svatky.moc"
