@@ -10,6 +10,8 @@ DESTDIR="$koren" cmake --install "$build" --prefix /usr >/dev/null
 id=org.voranek.Voranek
 ocekavane=(
     usr/bin/voranek
+    usr/bin/voranek-svatky
+    usr/share/man/man1/voranek-svatky.1
     usr/share/applications/$id.desktop
     usr/share/metainfo/$id.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -31,4 +33,6 @@ desktop-file-validate "$koren/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$koren/usr/share/metainfo/$id.metainfo.xml"
 grep -q "^Icon=$id$" "$koren/usr/share/applications/$id.desktop"
 grep -q "^Exec=voranek$" "$koren/usr/share/applications/$id.desktop"
+# The terminal program finds its calendar export module where it was installed.
+"$koren/usr/bin/voranek-svatky" --ics 2027 --jen Jana | grep -q "^SUMMARY:Svátek má Jana"
 echo "install tree ok"
