@@ -13,7 +13,7 @@ constexpr std::string_view Zkratka(TypKalendare typ)
     return typ == CZ ? "CZ" : "SK";
 }
 
-nlohmann::json JsonSvatku(TypKalendare typ, std::int16_t kod)
+nlohmann::ordered_json JsonSvatku(TypKalendare typ, std::int16_t kod)
 {
     const Svatek *svatek = NajdiSvatek(typ, kod);
     if (!svatek)
@@ -78,11 +78,12 @@ std::string Radek(const PopisDne &popis)
 
 std::string Json(const PopisDne &popis, const Datum &datum)
 {
-    nlohmann::json json = {{"datum", IsoDatum(datum)}, {"text", popis.datum}};
+    nlohmann::ordered_json json = {{"datum", IsoDatum(datum)}, {"text", popis.datum}};
     for (TypKalendare typ : {CZ, SK}) {
         const std::string_view jmeno = Zaznam(typ, popis.jmeno[typ]);
         json[typ == CZ ? "cz" : "sk"] = {
-            {"jmeno", jmeno.empty() ? nlohmann::json(nullptr) : nlohmann::json(jmeno)},
+            {"jmeno",
+                jmeno.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(jmeno)},
             {"svatek", JsonSvatku(typ, popis.svatek[typ])},
         };
     }
