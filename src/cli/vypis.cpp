@@ -39,24 +39,19 @@ std::string_view NazevDruhu(DruhSvatku druh)
 std::string VypisDne(const PopisDne &popis, bool tucne)
 {
     std::string text = tucne ? "\033[1m" + popis.datum + "\033[0m\n" : popis.datum + "\n";
-    text += TextSvatekMa;
-    text += '\n';
-    for (TypKalendare typ : {CZ, SK}) {
-        text += "  ";
-        text += Zkratka(typ);
-        text += ": ";
-        text += popis.TextJmena(typ);
-        text += '\n';
-    }
-    text += TextSvatkyDne;
-    text += '\n';
-    for (TypKalendare typ : {CZ, SK}) {
-        text += "  ";
-        text += Zkratka(typ);
-        text += ": ";
-        text += BezOdsazeni(popis.TextSvatku(typ));
-        text += '\n';
-    }
+    // A heading, then one line a calendar with its country mark.
+    const auto skupina = [&text](std::string_view nadpis, auto radekKalendare) {
+        text.append(nadpis).append("\n");
+        for (TypKalendare typ : {CZ, SK})
+            text.append("  ")
+                .append(Zkratka(typ))
+                .append(": ")
+                .append(radekKalendare(typ))
+                .append("\n");
+    };
+    skupina(TextSvatekMa, [&popis](TypKalendare typ) { return popis.TextJmena(typ); });
+    skupina(
+        TextSvatkyDne, [&popis](TypKalendare typ) { return BezOdsazeni(popis.TextSvatku(typ)); });
     return text;
 }
 
