@@ -28,8 +28,11 @@ void TfrmKalendar::VytvorDnes()
     // The two lines never take the focus, so no caret can stand in them.
     for (LinePanel *m : {mJmeno, mSvatek})
         m->setBarva(tvar);
+    pDatum->setAccessibleName(u"Dnes je"_s);
     mJmeno->setAccessibleName(u"svátek má"_s);
     mSvatek->setAccessibleName(u"státní svátek, významný den"_s);
+    mJmeno->setZnackyRadku({u"CZ:"_s, u"SK:"_s});
+    mSvatek->setZnackyRadku({u"CZ:"_s, u"SK:"_s});
 
     // The country marks lie over the memos' left edge, level with their two lines.
     const PopisPanelu znacky[] = {
