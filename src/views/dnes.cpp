@@ -47,6 +47,12 @@ void TfrmKalendar::VytvorDnes()
         p->setBarvaTextu(Qt::black);
         p->raise();
     }
+
+    // A click into the panel puts the keyboard focus on the date line, which holds it without
+    // a caret; the keys then leave the search panel's controls alone.
+    pDatum->setFocusPolicy(Qt::ClickFocus);
+    for (Panel *p : gbDnes->findChildren<Panel *>())
+        connect(p, &Panel::klik, pDatum, [this] { pDatum->setFocus(Qt::MouseFocusReason); });
 }
 
 void TfrmKalendar::ObnovDnes()
