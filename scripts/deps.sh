@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation clang-format
-          desktop-file-utils appstream xvfb xauth dpkg-dev file)
+          desktop-file-utils appstream xvfb xauth dpkg-dev file
+          dbus at-spi2-core python3-pyatspi)
 
 missing=()
 for p in "${packages[@]}"; do
