@@ -40,7 +40,8 @@ public:
 private:
     Panel *panel() const;
     bool isPane() const;
-    // The line that holds the offset, as its first offset and its text.
+    // The line of the caption that holds an offset: where it starts, its text, its index and
+    // how many lines the caption has.
     struct Line {
         int start;
         QString text;

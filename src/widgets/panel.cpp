@@ -12,6 +12,7 @@ Panel::Panel(QWidget *parent)
     setAlignment(Qt::AlignCenter);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setOkraj(Okraj::Zvyseny);
+    // Qt asks this factory for the accessible interface of every panel.
     static const bool pristupnost = [] {
         QAccessible::installFactory(&AccessiblePanel::create);
         return true;
@@ -70,7 +71,7 @@ void Panel::setText(const QString &text)
     if (text == stary)
         return;
     QLabel::setText(text);
-    // Interfaces exist only while a client reads them; without one nothing is sent.
+    // Nothing goes out while no client listens, so the clock's tick costs what it did.
     if (!QAccessible::isActive())
         return;
     QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(this);
