@@ -49,8 +49,8 @@ void TfrmKalendar::VytvorDnes()
     }
 
     // A click into the panel puts the keyboard focus on the date line, which holds it without
-    // a caret; the keys then leave the search panel's controls alone.
-    pDatum->setFocusPolicy(Qt::ClickFocus);
+    // a caret; the keys then leave the search panel's controls alone. The line keeps no focus
+    // policy of its own: a label that may take the focus lays its text out as a document.
     for (Panel *p : gbDnes->findChildren<Panel *>())
         connect(p, &Panel::klik, pDatum, [this] { pDatum->setFocus(Qt::MouseFocusReason); });
 }

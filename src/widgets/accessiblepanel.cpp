@@ -46,6 +46,15 @@ QAccessible::Role AccessiblePanel::role() const
     return isPane() ? QAccessible::Pane : QAccessible::StaticText;
 }
 
+QAccessible::State AccessiblePanel::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    // A panel the program hands the focus to holds it like any control that takes it.
+    if (widget()->hasFocus())
+        state.focusable = true;
+    return state;
+}
+
 QString AccessiblePanel::text(QAccessible::Text t) const
 {
     const Panel *p = panel();

@@ -20,6 +20,7 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::Role role() const override;
+    QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
 
     // Read-only text without a caret or a selection.
