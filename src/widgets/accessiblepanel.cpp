@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 AccessiblePanel::AccessiblePanel(Panel *panel)
     : QAccessibleWidget(panel, QAccessible::StaticText)
 { }
