@@ -31,6 +31,20 @@ QGroupBox *Skupina(QWidget *stranka, const char *jmeno, const char *titulek)
     return gb;
 }
 
+// The heading in words: a screen reader would spell the spaced-out capitals letter by letter.
+QString NadpisSlovy(const QString &nadpis)
+{
+    QStringList slova;
+    for (const QString &slovo : nadpis.split(u"  "_s, Qt::SkipEmptyParts)) {
+        QString s = slovo.simplified().remove(u' ').toLower();
+        if (s.size() > 1)
+            s[0] = s[0].toUpper();
+        if (!s.isEmpty())
+            slova.append(s);
+    }
+    return slova.join(u' ');
+}
+
 } // namespace
 
 TfrmOperace::TfrmOperace(QWidget *parent)
@@ -121,6 +135,7 @@ void TfrmOperace::Otevri(int k, QPoint roh, int mesicZobrazeni)
 {
     mVice->vymaz();
     pJmeno->setText(QString());
+    pJmeno->setAccessibleDescription(QString());
     {
         const QSignalBlocker ticho(cmbJmena);
         cmbJmena->setCurrentIndex(-1);
@@ -200,6 +215,7 @@ void TfrmOperace::VypisJmeno(int index)
     if (i >= JmenaCZ.size())
         return;
     pJmeno->setText(NadpisJmena(i));
+    pJmeno->setAccessibleDescription(NadpisSlovy(pJmeno->text()));
     const QString datum = DatumJmena(i);
     const auto osoby = OsobyZaznamu(i);
     for (std::size_t o = 0; o < osoby.size(); ++o) {

@@ -84,6 +84,8 @@ void TfrmKalendar::VytvorVyhledavani()
     popisek("Label2", {250, 13, 43, 16}, "Jména", Qt::AlignLeft | Qt::AlignVCenter);
     rgTyp = Novy<QGroupBox>(gb, "rgTyp", {236, 30, 77, 89});
     rgTyp->setTitle(u" a svátky "_s);
+    // The caption reads on from the label above; unnamed, Qt would take the search box's.
+    rgTyp->setAccessibleName(u"Jména a svátky"_s);
     rgTypSkupina = new QButtonGroup(rgTyp);
     for (int i = 0; i < 2; ++i) {
         auto *volba = new QRadioButton(i == 0 ? u"CZ"_s : u"SK"_s, rgTyp);

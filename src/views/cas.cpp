@@ -66,6 +66,7 @@ void TfrmKalendar::VytvorCas()
     pCas = NovyPanel(gbCas, {"pCas", {11, 139, 112, 54}, "", Panel::Okraj::Snizeny, 0});
     pCas->setLineWidth(2);
     pCas->setFont(Pismo(24, false));
+    pCas->setAccessibleName(u"Teď je"_s);
 }
 
 QString TfrmKalendar::TextCasu(const QTime &cas)

@@ -28,8 +28,11 @@ void TfrmKalendar::VytvorDnes()
     // The two lines never take the focus, so no caret can stand in them.
     for (LinePanel *m : {mJmeno, mSvatek})
         m->setBarva(tvar);
+    pDatum->setAccessibleName(u"Dnes je"_s);
     mJmeno->setAccessibleName(u"svátek má"_s);
     mSvatek->setAccessibleName(u"státní svátek, významný den"_s);
+    mJmeno->setZnackyRadku({u"CZ:"_s, u"SK:"_s});
+    mSvatek->setZnackyRadku({u"CZ:"_s, u"SK:"_s});
 
     // The country marks lie over the memos' left edge, level with their two lines.
     const PopisPanelu znacky[] = {
@@ -44,6 +47,12 @@ void TfrmKalendar::VytvorDnes()
         p->setBarvaTextu(Qt::black);
         p->raise();
     }
+
+    // A click into the panel puts the keyboard focus on the date line, which holds it without
+    // a caret; the keys then leave the search panel's controls alone. The line keeps no focus
+    // policy of its own: a label that may take the focus lays its text out as a document.
+    for (Panel *p : gbDnes->findChildren<Panel *>())
+        connect(p, &Panel::klik, pDatum, [this] { pDatum->setFocus(Qt::MouseFocusReason); });
 }
 
 void TfrmKalendar::ObnovDnes()

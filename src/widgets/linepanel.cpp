@@ -37,3 +37,13 @@ void LinePanel::ukaz()
 {
     setText(radky_.join(QLatin1Char('\n')));
 }
+
+QString LinePanel::popisObsahu() const
+{
+    QStringList popis;
+    for (qsizetype i = 0; i < radky_.size(); ++i) {
+        const QString radek = radky_[i].trimmed();
+        popis.append(i < znacky_.size() ? znacky_[i] + u' ' + radek : radek);
+    }
+    return popis.join(QLatin1Char('\n'));
+}

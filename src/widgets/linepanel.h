@@ -21,8 +21,14 @@ public:
     // Replaces the first line, or adds it to an empty panel.
     void nahradPrvniRadek(const QString &radek);
 
+    // Marks that stand before the lines on screen (drawn by other controls), which a screen
+    // reader speaks before each line.
+    void setZnackyRadku(const QStringList &znacky) { znacky_ = znacky; }
+    QString popisObsahu() const override;
+
 private:
     void ukaz();
 
     QStringList radky_;
+    QStringList znacky_;
 };

@@ -14,6 +14,7 @@ Memo::Memo(QWidget *parent)
     setLineWrapMode(QTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setAccessibleName(QStringLiteral("svislý posuvník"));
     viewport()->setCursor(Qt::ArrowCursor);
     document()->setDocumentMargin(2);
     // Nobody can undo a read-only text, and its undo steps would only pile up with every fill.

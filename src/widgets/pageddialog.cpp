@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QToolButton>
 
 PagedDialog::PagedDialog(const QString &title, QSize clientSize, QWidget *parent)
     : QDialog(parent,
@@ -23,6 +24,12 @@ PagedDialog::PagedDialog(const QString &title, QSize clientSize, QWidget *parent
     tbN->setDrawBase(false);
     tbN->setExpanding(false);
     tbN->setAccessibleName(QStringLiteral("Stránky"));
+    // The tab bar's own scroll buttons, named here so that they speak Czech whatever
+    // translation of Qt is loaded.
+    if (auto *vlevo = tbN->findChild<QToolButton *>(QStringLiteral("ScrollLeftButton")))
+        vlevo->setAccessibleName(QStringLiteral("Posunout doleva"));
+    if (auto *vpravo = tbN->findChild<QToolButton *>(QStringLiteral("ScrollRightButton")))
+        vpravo->setAccessibleName(QStringLiteral("Posunout doprava"));
     // The chosen tab is white, the others have the face colour.
     tbN->setStyleSheet(QStringLiteral(
         "QTabBar::tab { padding: 3px 10px; border: 1px solid palette(mid); border-top: none;"

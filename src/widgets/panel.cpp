@@ -1,5 +1,8 @@
 #include "widgets/panel.h"
 
+#include "widgets/accessiblepanel.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,6 +12,12 @@ Panel::Panel(QWidget *parent)
     setAlignment(Qt::AlignCenter);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setOkraj(Okraj::Zvyseny);
+    // Qt asks this factory for the accessible interface of every panel.
+    static const bool pristupnost = [] {
+        QAccessible::installFactory(&AccessiblePanel::create);
+        return true;
+    }();
+    Q_UNUSED(pristupnost);
 }
 
 void Panel::setOkraj(Okraj okraj, int sirka)
@@ -54,6 +63,26 @@ void Panel::setDolniLinka(bool linka)
 {
     dolniLinka_ = linka;
     update();
+}
+
+void Panel::setText(const QString &text)
+{
+    const QString stary = QLabel::text();
+    if (text == stary)
+        return;
+    QLabel::setText(text);
+    // Nothing goes out while no client listens, so the clock's tick costs what it did.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(this);
+    if (rozhrani && rozhrani->textInterface()) {
+        QAccessibleTextUpdateEvent zmena(rozhrani, 0, stary, text);
+        QAccessible::updateAccessibility(&zmena);
+    }
+    if (AccessiblePanel::describesContent(this)) {
+        QAccessibleEvent popis(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&popis);
+    }
 }
 
 void Panel::paintEvent(QPaintEvent *event)

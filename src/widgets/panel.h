@@ -19,6 +19,12 @@ public:
     // A bevelled line along the lower edge, as under a heading.
     void setDolniLinka(bool linka);
 
+    // Sets the caption and tells assistive technology that it changed, as QLabel does not
+    // when the panel has an accessible name of its own.
+    void setText(const QString &text);
+    // The caption as a screen reader speaks it.
+    virtual QString popisObsahu() const { return text(); }
+
 signals:
     void klik();
 

@@ -5,11 +5,13 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -76,6 +78,128 @@ private slots:
         QCOMPARE(t.najdi<Panel>(u"p19"_s)->accessibleDescription(), u"zvolený den"_s);
         QCOMPARE(jmeno(31), u"prázdné pole"_s);
         QCOMPARE(t.najdi<Obraz>(u"im"_s)->accessibleDescription(), u"12:00:00"_s);
+    }
+
+    void panelyCtouObsah_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("jmeno");
+        QTest::addColumn<QString>("popis");
+        QTest::newRow("date line")
+            << u"pDatum"_s << u"Dnes je"_s << u"19. listopadu 2005 / sobota"_s;
+        QTest::newRow("name lines")
+            << u"mJmeno"_s << u"svátek má"_s << u"CZ: Alžběta\nSK: Alžbeta"_s;
+        QTest::newRow("holiday lines") << u"mSvatek"_s << u"státní svátek, významný den"_s
+                                       << u"CZ: Dnes se neslaví...\nSK: Dnes se neslaví..."_s;
+        QTest::newRow("time") << u"pCas"_s << u"Teď je"_s << u"12:00:00"_s;
+        // A caption that is its own name needs no description.
+        QTest::newRow("caption") << u"Panel1"_s << u"svátek má:"_s << QString();
+        QTest::newRow("day cell") << u"p1"_s << u"úterý 1. listopadu 2005"_s << QString();
+    }
+    void panelyCtouObsah()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, jmeno);
+        QFETCH(QString, popis);
+        TestovaciOkna t(Cas(2005, 11, 19));
+        t.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.kalendar()));
+        auto *p = t.najdi<Panel>(panel);
+        QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(p);
+        QCOMPARE(rozhrani->role(), QAccessible::StaticText);
+        QCOMPARE(rozhrani->text(QAccessible::Name), jmeno);
+        QCOMPARE(rozhrani->text(QAccessible::Description), popis);
+        QAccessibleTextInterface *text = rozhrani->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), p->text());
+        QCOMPARE(text->cursorPosition(), 0);
+        QCOMPARE(text->selectionCount(), 0);
+
+        // A screen reader's review finds each character where it is drawn, and back.
+        const QRect plocha(p->mapToGlobal(QPoint(0, 0)), p->size());
+        for (int i = 0; i < text->characterCount(); ++i) {
+            if (p->text().at(i) == u'\n' || p->text().at(i) == u' ')
+                continue;
+            const QRect znak = text->characterRect(i);
+            QVERIFY2(plocha.contains(znak), qPrintable(QString::number(i)));
+            QCOMPARE(text->offsetAtPoint(znak.center()), i);
+        }
+        QCOMPARE(text->offsetAtPoint(plocha.topLeft() - QPoint(1, 1)), -1);
+    }
+
+    void nadpisJmenaSlovy_data()
+    {
+        QTest::addColumn<QString>("zaznam");
+        QTest::addColumn<QString>("nadpis");
+        QTest::addColumn<QString>("popis");
+        // Headings of the name information; a listener hears words, not spelt capitals.
+        QTest::newRow("nothing chosen") << QString() << QString() << QString();
+        QTest::newRow("Adam a Eva")
+            << u"Adam a Eva"_s << u"A D A M    A    E V A"_s << u"Adam a Eva"_s;
+        QTest::newRow("trailing blank") << u"Albína"_s << u"A L B Í N A "_s << u"Albína"_s;
+        QTest::newRow("slash") << u"Cyril a Metoděj"_s << u"C Y R I L    /    M E T O D Ě J"_s
+                               << u"Cyril / Metoděj"_s;
+        QTest::newRow("five blanks")
+            << u"Šarlota / Zoe"_s << u"Š A R L O T A     /     Z O E"_s << u"Šarlota / Zoe"_s;
+        QTest::newRow("three persons") << u"Galina / Oliver / Olívie"_s
+                                       << u"G A L I N A    /    O L I V E R    /    O L Í V I E"_s
+                                       << u"Galina / Oliver / Olívie"_s;
+    }
+    void nadpisJmenaSlovy()
+    {
+        QFETCH(QString, zaznam);
+        QFETCH(QString, nadpis);
+        QFETCH(QString, popis);
+        TestovaciOkna t(Cas(2005, 11, 19));
+        t.kalendar().findChild<QAction *>(u"mnVice"_s)->trigger();
+        auto *jmena = t.operace().findChild<QComboBox *>(u"cmbJmena"_s);
+        auto *pJmeno = t.operace().findChild<Panel *>(u"pJmeno"_s);
+        if (!zaznam.isEmpty()) {
+            const int i = jmena->findText(zaznam);
+            QVERIFY(i >= 0);
+            jmena->setCurrentIndex(i);
+            emit jmena->activated(i);
+        }
+        QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(pJmeno);
+        QCOMPARE(rozhrani->text(QAccessible::Name), u"Jméno"_s);
+        QCOMPARE(rozhrani->textInterface()->text(0, -1), nadpis);
+        QCOMPARE(rozhrani->text(QAccessible::Description), popis);
+        // Opening again empties the heading, and what is heard of it.
+        t.kalendar().findChild<QAction *>(u"mnVice"_s)->trigger();
+        QCOMPARE(rozhrani->text(QAccessible::Description), QString());
+    }
+
+    void prazdnyPanelSOvladaciJeSkupina()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        QAccessibleInterface *mrizka
+            = QAccessible::queryAccessibleInterface(t.najdi<Panel>(u"Panel3"_s));
+        QCOMPARE(mrizka->role(), QAccessible::Pane);
+        QVERIFY(!mrizka->textInterface());
+        QCOMPARE(mrizka->childCount(), 49);
+    }
+
+    void skupinaJmenaSvatky()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        QAccessibleInterface *rg
+            = QAccessible::queryAccessibleInterface(t.najdi<QGroupBox>(u"rgTyp"_s));
+        QCOMPARE(rg->role(), QAccessible::Grouping);
+        QCOMPARE(rg->text(QAccessible::Name), u"Jména a svátky"_s);
+    }
+
+    void posuvnikyZalozekCesky()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        for (QTabBar *zalozky : {t.operace().tabs(), t.napoveda().tabs()}) {
+            const QList<QToolButton *> tlacitka = zalozky->findChildren<QToolButton *>();
+            QCOMPARE(tlacitka.size(), 2);
+            QStringList jmena;
+            for (QToolButton *b : tlacitka)
+                jmena << QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+            jmena.sort();
+            QCOMPARE(jmena, (QStringList {u"Posunout doleva"_s, u"Posunout doprava"_s}));
+        }
     }
 
     void menuKlavesnici()

@@ -168,19 +168,30 @@ private slots:
         QVERIFY(Precti(t).datum.contains(QString::number(dnes.year())));
     }
 
-    void pametiNedrziFokus()
+    void klikDoPaneluDavaFokusDatu_data()
     {
+        QTest::addColumn<QString>("kam");
+        QTest::newRow("name lines") << u"mJmeno"_s;
+        QTest::newRow("holiday lines") << u"mSvatek"_s;
+        QTest::newRow("CZ mark on the names") << u"Panel12"_s;
+        QTest::newRow("SK mark on the holidays") << u"Panel14"_s;
+        QTest::newRow("caption over the names") << u"Panel1"_s;
+        QTest::newRow("date line") << u"pDatum"_s;
+    }
+    void klikDoPaneluDavaFokusDatu()
+    {
+        QFETCH(QString, kam);
         TestovaciOkna t(Cas(2005, 11, 19));
         t.kalendar().show();
         QVERIFY(QTest::qWaitForWindowActive(&t.kalendar()));
         auto *den = t.najdi<QLineEdit>(u"edtDen"_s);
         den->setFocus();
-        for (const QString &jmeno : {u"mJmeno"_s, u"mSvatek"_s}) {
-            auto *m = t.najdi<LinePanel>(jmeno);
-            QTest::mouseClick(m, Qt::LeftButton);
-            QCOMPARE(QApplication::focusWidget(), den);
-            QVERIFY(m->textInteractionFlags() == Qt::NoTextInteraction || !m->hasFocus());
-        }
+        auto *panel = t.najdi<Panel>(kam);
+        QTest::mouseClick(panel, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), t.najdi<Panel>(u"pDatum"_s));
+        // The arrow keys no longer step the day.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(den->text(), u"19"_s);
     }
 };
 
