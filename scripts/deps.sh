@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation clang-format
           desktop-file-utils appstream xvfb xauth dpkg-dev file
           pkg-config libcli11-dev nlohmann-json3-dev libical-dev
-          khal calcurse python3-icalendar)
+          khal calcurse python3-icalendar
+          libnotify-dev dbus-daemon python3-dbus python3-gi)
 
 missing=()
 for p in "${packages[@]}"; do
