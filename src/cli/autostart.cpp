@@ -98,7 +98,7 @@ std::string TextAutostartu(const std::string &program, const std::optional<std::
     }
     std::string text = "[Desktop Entry]\n"
                        "Type=Application\n"
-                       "Name=Připomínka jmenin\n";
+                       "Name=VORANEK – připomínka jmenin\n";
     text += jen ? "Comment=Při přihlášení oznámí, kdo z blízkých má dnes nebo zítra svátek\n"
                 : "Comment=Při přihlášení oznámí dnešní jmeniny a svátky\n";
     text += "Exec=" + HodnotaExec(argumenty) + "\n";
