@@ -6,7 +6,8 @@ packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation clang-format
           desktop-file-utils appstream xvfb xauth dpkg-dev file
           pkg-config libcli11-dev nlohmann-json3-dev libical-dev
           khal calcurse python3-icalendar
-          dbus at-spi2-core python3-pyatspi)
+          dbus at-spi2-core python3-pyatspi
+          libnotify-dev dbus-daemon python3-dbus python3-gi)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,12 @@
 // voranek-svatky: the name days and holidays of the calendar in a terminal, a status bar, a
 // script or a calendar file.
 #include "calendar/popisdne.h"
+#include "cli/autostart.h"
 #include "cli/chyba.h"
 #include "cli/ics.h"
 #include "cli/jmena.h"
 #include "cli/modul.h"
+#include "cli/oznameni.h"
 #include "cli/rozbor.h"
 #include "cli/soubor.h"
 #include "cli/vypis.h"
@@ -28,8 +30,11 @@ Příklady:
   voranek-svatky --jmeno jiri          kdy má svátek Jiří
   voranek-svatky --ics 2027 --jen "Jana, Petr" --pripominka 8:00 -o jmeniny.ics
                                        jmeniny blízkých do kalendáře, s připomínkou
+  voranek-svatky --autostart zapnout --jen "Jana, Petr"
+                                       při každém přihlášení připomene jmeniny blízkých,
+                                       v den svátku i den předem
 
-Návratový kód: 0 hotovo, 1 nic nenalezeno, 2 chybné zadání.)";
+Návratový kód: 0 hotovo, 1 nic nenalezeno nebo plocha nenabízí oznámení, 2 chybné zadání.)";
 
 // Help without the lists of options that need or exclude each other: the messages say that.
 class Formatter : public CLI::Formatter
@@ -42,8 +47,9 @@ public:
 };
 
 struct Volby {
-    std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup;
-    bool radek = false, json = false;
+    std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup, autostart;
+    bool radek = false, json = false, oznameni = false;
+    bool sJen = false; // --jen given, even empty
 };
 
 // The first option name a message of the option parser speaks of.
@@ -102,7 +108,7 @@ int Kalendar(const Volby &v)
     zadani.od = roky.od;
     zadani.doRoku = roky.doRoku;
     zadani.kalendare = RozeberVariantu(v.varianta);
-    if (!v.jen.empty()) {
+    if (v.sJen) {
         zadani.jen.emplace();
         for (const std::string &jmeno : RozeberJmena(v.jen)) {
             std::size_t nalezeno = 0;
@@ -144,6 +150,55 @@ int Jmeno(const Volby &v, const Datum &dnes)
     for (const Nalez &n : hledani.nalezy)
         text += TextNalezu(n, kalendar, dnes);
     Vypis(text);
+    return Hotovo;
+}
+
+int Oznam(const Volby &v, const Datum &dnes)
+{
+    std::optional<Oznameni> oznameni;
+    if (v.sJen)
+        oznameni = OznameniOsob(OsobyPripominky(RozeberJmena(v.jen)), dnes);
+    else
+        oznameni = OznameniDne(dnes);
+    // A day none of the persons celebrates says nothing, and needs no desktop for it.
+    if (!oznameni)
+        return Hotovo;
+    const auto posli
+        = reinterpret_cast<FunkceOdeslani>(SymbolModulu("voranek-oznameni.so", SymbolOdeslani));
+    const std::string chyba = posli(*oznameni);
+    if (chyba.empty())
+        return Hotovo;
+    std::fprintf(stderr, "%s\n", chyba.c_str());
+    return NicNenalezeno;
+}
+
+int Autostart(const Volby &v)
+{
+    const std::string soubor = SouborAutostartu();
+    if (v.autostart == "vypnout") {
+        if (v.sJen)
+            throw Chyba("volba --jen patří k --autostart zapnout");
+        Vypis(VypniAutostart(soubor) ? "Připomínka při přihlášení je vypnuta.\n"
+                                     : "Připomínka při přihlášení nebyla zapnuta.\n");
+        return Hotovo;
+    }
+    if (v.autostart != "zapnout")
+        throw Chyba("neznámá hodnota " + Uvozene(v.autostart)
+            + " volby --autostart: zadejte zapnout nebo vypnout");
+    std::optional<std::string> jen;
+    if (v.sJen) {
+        // Refused now rather than at every login; the entry keeps the names as typed.
+        const std::vector<std::string> jmena = RozeberJmena(v.jen);
+        OsobyPripominky(jmena);
+        jen.emplace();
+        for (const std::string &jmeno : jmena)
+            *jen += (jen->empty() ? "" : ", ") + jmeno;
+    }
+    const std::string program = CestaProgramu();
+    if (program.empty())
+        throw Chyba("nelze zjistit, kde je program nainstalován");
+    ZapniAutostart(soubor, TextAutostartu(program, jen));
+    Vypis("Připomínka při přihlášení je zapnuta: " + soubor + "\n");
     return Hotovo;
 }
 
@@ -191,19 +246,33 @@ int Spust(int argc, char **argv)
     app.add_option("--varianta", v.varianta, "kalendář cz, sk nebo obe (výchozí cz)")
         ->type_name("VARIANTA")
         ->needs(ics);
-    app.add_option("--jen", v.jen, "jen jmeniny těchto jmen: \"Jana, Petr\"")
-        ->type_name("JMÉNA")
-        ->needs(ics);
+    auto *jen = app.add_option("--jen", v.jen,
+                       "jen jmeniny těchto jmen: \"Jana, Petr\" (u oznámení CZ i SK)")
+                    ->type_name("JMÉNA");
     app.add_option("--pripominka", v.pripominka, "připomínka v den jmenin v daný čas, např. 8:00")
         ->type_name("ČAS")
         ->needs(ics);
     app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
         ->type_name("SOUBOR")
         ->needs(ics);
-    radek->excludes(json)->excludes(jmeno)->excludes(ics);
-    json->excludes(jmeno)->excludes(ics);
-    jmeno->excludes(ics);
+    auto *oznameni
+        = app.add_flag("--oznameni", v.oznameni,
+                 "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
+              ->disable_flag_override();
+    auto *autostart = app.add_option("--autostart", v.autostart,
+                             "zapnout: --oznameni (s --jen) při každém přihlášení; vypnout: už ne")
+                          ->type_name("zapnout|vypnout");
+    radek->excludes(json)->excludes(jmeno)->excludes(ics)->excludes(oznameni);
+    json->excludes(jmeno)->excludes(ics)->excludes(oznameni);
+    jmeno->excludes(ics)->excludes(oznameni);
     datum->excludes(ics);
+    ics->excludes(oznameni);
+    autostart->excludes(datum)
+        ->excludes(radek)
+        ->excludes(json)
+        ->excludes(jmeno)
+        ->excludes(ics)
+        ->excludes(oznameni);
 
     try {
         app.parse(argc, argv);
@@ -217,6 +286,11 @@ int Spust(int argc, char **argv)
         throw Chyba(CeskaZprava(e));
     }
 
+    v.sJen = jen->count() > 0;
+    if (v.sJen && ics->count() == 0 && !v.oznameni && autostart->count() == 0)
+        throw Chyba("volba --jen patří k volbě --ics, --oznameni nebo --autostart");
+    if (autostart->count() > 0)
+        return Autostart(v);
     if (!v.ics.empty() || ics->count() > 0)
         return Kalendar(v);
     const Datum den = v.datum.empty() ? Dnes() : RozeberDatum(v.datum);
@@ -228,6 +302,8 @@ int Spust(int argc, char **argv)
             throw Chyba("prázdné jméno: zadejte například --jmeno jiri");
         return Jmeno(v, den);
     }
+    if (v.oznameni)
+        return Oznam(v, den);
     return Den(v, den);
 }
 

@@ -8,23 +8,20 @@
 
 namespace voranek::cli {
 
-namespace {
-
-std::string SlozkaProgramu()
+std::string CestaProgramu()
 {
     std::string cesta(4096, '\0');
     const ssize_t n = readlink("/proc/self/exe", cesta.data(), cesta.size());
     if (n <= 0)
-        return ".";
+        return {};
     cesta.resize(static_cast<std::size_t>(n));
-    return cesta.substr(0, cesta.rfind('/'));
+    return cesta;
 }
-
-} // namespace
 
 void *SymbolModulu(const char *modul, const char *symbol)
 {
-    const std::string slozka = SlozkaProgramu();
+    const std::string program = CestaProgramu();
+    const std::string slozka = program.empty() ? "." : program.substr(0, program.rfind('/'));
     // VORANEK_MODULY is the library folder as seen from the folder of the installed program.
     std::string chyba;
     for (const std::string &kde : {slozka, slozka + "/" VORANEK_MODULY}) {

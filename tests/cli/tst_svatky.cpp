@@ -1,10 +1,13 @@
 #include "calendar/jmena.h"
+#include "cli/autostart.h"
 #include "cli/chyba.h"
 #include "cli/ics.h"
 #include "cli/jmena.h"
+#include "cli/oznameni.h"
 #include "cli/rozbor.h"
 #include "cli/vypis.h"
 
+#include <glib.h>
 #include <libical/ical.h>
 #include <nlohmann/json.hpp>
 
@@ -80,6 +83,35 @@ QList<Udalost> Udalosti(const std::string &text)
     }
     icalcomponent_free(kalendar);
     return udalosti;
+}
+
+// The arguments a desktop runs for an Exec value, read as GLib reads desktop entries: the
+// value's escapes first, then the field codes (an entry of ours may hold only the escaped
+// percent sign), then the quoting. Empty when a reader would refuse the line.
+QStringList ArgumentyExec(const std::string &hodnota)
+{
+    const std::string text = "[Desktop Entry]\nExec=" + hodnota + "\n";
+    GKeyFile *soubor = g_key_file_new();
+    QStringList argumenty;
+    if (g_key_file_load_from_data(soubor, text.c_str(), text.size(), G_KEY_FILE_NONE, nullptr)) {
+        gchar *exec = g_key_file_get_string(soubor, "Desktop Entry", "Exec", nullptr);
+        std::string bezKodu;
+        bool platne = exec != nullptr;
+        for (const char *c = exec; platne && *c; ++c) {
+            if (*c == '%' && *++c != '%')
+                platne = false;
+            bezKodu += *c;
+        }
+        gchar **argv = nullptr;
+        if (platne && g_shell_parse_argv(bezKodu.c_str(), nullptr, &argv, nullptr)) {
+            for (gchar **a = argv; *a; ++a)
+                argumenty << QString::fromUtf8(*a);
+            g_strfreev(argv);
+        }
+        g_free(exec);
+    }
+    g_key_file_free(soubor);
+    return argumenty;
 }
 
 struct Beh {
@@ -385,6 +417,133 @@ private slots:
         QCOMPARE(prvni, druhy);
     }
 
+    // What a reminder says: the listed persons on their day and the day before, in both
+    // calendars, in Czech that reads naturally.
+    void oznameniOsob_data()
+    {
+        QTest::addColumn<QString>("jmena");
+        QTest::addColumn<QDate>("dnes");
+        QTest::addColumn<QString>("souhrn"); // empty: nothing to say
+        QTest::addColumn<QString>("telo");
+        QTest::newRow("v den") << "Jana, Petr" << QDate(2027, 5, 24) << "Dnes má svátek Jana"
+                               << "24. května 2027 / pondělí";
+        QTest::newRow("den předem") << "Jana, Petr" << QDate(2027, 5, 23) << "Zítra má svátek Jana"
+                                    << "24. května 2027 / pondělí";
+        QTest::newRow("jiný den") << "Jana, Petr" << QDate(2027, 5, 25) << ""
+                                  << "";
+        QTest::newRow("osoba ze záznamu dvou")
+            << "Petr" << QDate(2027, 6, 28) << "Zítra má svátek Petr"
+            << "29. června 2027 / úterý";
+        QTest::newRow("slovenský den")
+            << "Jana" << QDate(2027, 8, 20) << "Zítra má svátek Jana (SK)"
+            << "21. srpna 2027 / sobota";
+        QTest::newRow("jen slovenské jméno")
+            << "Juraj" << QDate(2027, 4, 23) << "Zítra má svátek Juraj"
+            << "24. dubna 2027 / sobota";
+        QTest::newRow("v obou kalendářích týž den")
+            << "Marek" << QDate(2027, 4, 25) << "Dnes má svátek Marek"
+            << "25. dubna 2027 / neděle";
+        QTest::newRow("týž den v obou, psáno česky")
+            << "ludmila" << QDate(2027, 9, 16) << "Dnes má svátek Ludmila"
+            << "16. září 2027 / čtvrtek";
+        QTest::newRow("dva v jednom záznamu")
+            << "eva, ADAM" << QDate(2027, 12, 23) << "Zítra mají svátek Eva a Adam"
+            << "24. prosince 2027 / pátek";
+        QTest::newRow("dnes i zítra") << "Marek, Jiří, Juraj" << QDate(2027, 4, 24)
+                                      << "Dnes mají svátek Jiří a Juraj, zítra Marek"
+                                      << "24. dubna 2027 / sobota";
+        QTest::newRow("jen ti, kdo slaví")
+            << "Štěpán, Adam, Silvestr, Eva" << QDate(2026, 12, 24) << "Dnes mají svátek Adam a Eva"
+            << "24. prosince 2026 / čtvrtek";
+        QTest::newRow("tři naráz") << "olivie, Galina, Oliver" << QDate(2027, 10, 2)
+                                   << "Dnes mají svátek Olívie, Galina a Oliver"
+                                   << "2. října 2027 / sobota";
+        QTest::newRow("jméno dvakrát")
+            << "Jana, jana" << QDate(2027, 5, 24) << "Dnes má svátek Jana"
+            << "24. května 2027 / pondělí";
+        QTest::newRow("přes konec roku")
+            << "Silvestr" << QDate(2026, 12, 30) << "Zítra má svátek Silvestr"
+            << "31. prosince 2026 / čtvrtek";
+        QTest::newRow("28. února přestupného roku")
+            << "Horymír" << QDate(2028, 2, 28) << "Zítra má svátek Horymír"
+            << "29. února 2028 / úterý";
+        QTest::newRow("28. února obyčejného roku") << "Horymír" << QDate(2027, 2, 28) << ""
+                                                   << "";
+        QTest::newRow("28. února 2100") << "Horymír" << QDate(2100, 2, 28) << ""
+                                        << "";
+        QTest::newRow("28. února 2000")
+            << "Horymír" << QDate(2000, 2, 28) << "Zítra má svátek Horymír"
+            << "29. února 2000 / úterý";
+        QTest::newRow("poslední den")
+            << "Silvestr" << QDate(9999, 12, 31) << "Dnes má svátek Silvestr"
+            << "31. prosince 9999 / pátek";
+    }
+    void oznameniOsob()
+    {
+        QFETCH(QString, jmena);
+        QFETCH(QDate, dnes);
+        QFETCH(QString, souhrn);
+        QFETCH(QString, telo);
+        const auto oznameni = OznameniOsob(OsobyPripominky(RozeberJmena(jmena.toStdString())),
+            D(dnes.day(), dnes.month(), dnes.year()));
+        QCOMPARE(oznameni ? Q(oznameni->souhrn) : QString(), souhrn);
+        QCOMPARE(oznameni ? Q(oznameni->telo) : QString(), telo);
+    }
+
+    // Whatever the names, the entry's Exec line gives the program exactly its arguments, and
+    // the validator of desktop entries takes the whole entry.
+    void autostart_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("jen");
+        QTest::newRow("obyčejná jména") << "/usr/bin/voranek-svatky"
+                                        << "Jana, Petr";
+        QTest::newRow("uvozovka a středník") << "/usr/bin/voranek-svatky"
+                                             << "Jana\"; rm -rf ~; echo \"";
+        QTest::newRow("proměnná") << "/usr/bin/voranek-svatky"
+                                  << "$HOME ${HOME}";
+        QTest::newRow("příkaz") << "/usr/bin/voranek-svatky"
+                                << "`id` $(id)";
+        QTest::newRow("zpětná lomítka") << "/usr/bin/voranek-svatky"
+                                        << "\\ \\\\ \\\" \\n";
+        QTest::newRow("procenta") << "/usr/bin/voranek-svatky"
+                                  << "100 % %f %% %U";
+        QTest::newRow("apostrof a roura") << "/usr/bin/voranek-svatky"
+                                          << "O'Brien | cat > x & #";
+        QTest::newRow("řádky a tabulátor") << "/usr/bin/voranek-svatky"
+                                           << "Jana\nExec=id\tx";
+        QTest::newRow("rovnítko a hvězdička") << "/usr/bin/voranek-svatky"
+                                              << "=*?~[]";
+        QTest::newRow("diakritika") << "/usr/bin/voranek-svatky"
+                                    << "Žofie, Ľudmila";
+        QTest::newRow("složka s mezerou a uvozovkou") << "/opt/Můj \"program\" $X/voranek-svatky"
+                                                      << "Jana";
+        QTest::newRow("prázdné") << "/usr/bin/voranek-svatky"
+                                 << "";
+    }
+    void autostart()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, jen);
+        const std::vector<std::string> argumenty {
+            program.toStdString(), "--oznameni", "--jen", jen.toStdString()};
+        QCOMPARE(ArgumentyExec(HodnotaExec(argumenty)),
+            QStringList({program, u"--oznameni"_s, u"--jen"_s, jen}));
+
+        QTemporaryDir slozka;
+        const QString soubor = slozka.filePath(u"voranek-svatky.desktop"_s);
+        QFile f(soubor);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(
+            QByteArray::fromStdString(TextAutostartu(program.toStdString(), jen.toStdString())));
+        f.close();
+        QProcess kontrola;
+        kontrola.start(u"desktop-file-validate"_s, {soubor});
+        QVERIFY(kontrola.waitForFinished(30000));
+        const QString hlaseni = QString::fromUtf8(kontrola.readAll());
+        QVERIFY2(kontrola.exitCode() == 0 && hlaseni.isEmpty(), qPrintable(hlaseni));
+    }
+
     void program_data()
     {
         QTest::addColumn<QStringList>("argumenty");
@@ -413,6 +572,15 @@ private slots:
         QTest::newRow("chybějící hodnota") << QStringList {"--datum"} << 2 << u"--datum"_s;
         QTest::newRow("neznámé jméno v seznamu")
             << QStringList {"--ics", "2027", "--jen", "Jana, Xaver"} << 2 << u"„Xaver“"_s;
+        QTest::newRow("jen bez exportu či oznámení")
+            << QStringList {"--jen", "Jana"} << 2 << u"--jen.*--oznameni"_s;
+        QTest::newRow("oznámení s exportem")
+            << QStringList {"--oznameni", "--ics", "2027"} << 2 << u"--oznameni"_s;
+        QTest::newRow("neznámé zapnutí") << QStringList {"--autostart", "ano"} << 2 << u"„ano“"_s;
+        QTest::newRow("vypnutí se jmény")
+            << QStringList {"--autostart", "vypnout", "--jen", "Jana"} << 2 << u"--jen"_s;
+        QTest::newRow("zapnutí k datu")
+            << QStringList {"--autostart", "zapnout", "--datum", "2027-05-23"} << 2 << u"--datum"_s;
         QTest::newRow("nápověda") << QStringList {"--help"} << 0 << u"--pripominka"_s;
         QTest::newRow("verze") << QStringList {"--version"} << 0
                                << u"^voranek-svatky \\d+\\.\\d+"_s;
