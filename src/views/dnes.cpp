@@ -71,10 +71,9 @@ void TfrmKalendar::ObnovDnes()
     mJmeno->pridejRadek(zaznam.jmenoSK >= 0 ? Qs(JmenaSK[zaznam.jmenoSK]) : nikdo);
 
     if (!DnesZobrazeno) {
-        // A clock outside the years the search panel admits shows the nearest one there.
-        const int rok = std::clamp<int>(datum.rok, PrvniRok, PosledniRok);
-        const int denZobrazeni = std::min(den, DnyVMesici(mesic, rok));
-        ZobrazDatum(denZobrazeni, mesic, rok);
+        // Today itself, also with a clock outside the years the up-down admits: its bounds
+        // bring the year back within them at the user's first step.
+        ZobrazDatum(den, mesic, datum.rok);
         DnesZobrazeno = true;
     } else if (Rok() != datum.rok) {
         // The grid and the searches go on reading the year they show.
