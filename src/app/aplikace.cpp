@@ -68,17 +68,21 @@ TfrmOperace &OknaAplikace::frmOperace()
     return *operace_;
 }
 
+QPoint PolohaOkna(const QRect &okno, const QRect &plocha)
+{
+    QRect misto = okno;
+    misto.moveCenter(plocha.center());
+    return {std::max(misto.left(), plocha.left()), std::max(misto.top(), plocha.top())};
+}
+
 int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny)
 {
     try {
         OknaAplikace okna(hodiny);
         TfrmKalendar &hlavni = okna.frmKalendar;
         hlavni.adjustSize();
-        if (const QScreen *obrazovka = hlavni.screen()) {
-            QRect misto = hlavni.frameGeometry();
-            misto.moveCenter(obrazovka->availableGeometry().center());
-            hlavni.move(misto.topLeft());
-        }
+        if (const QScreen *obrazovka = hlavni.screen())
+            hlavni.move(PolohaOkna(hlavni.frameGeometry(), obrazovka->availableGeometry()));
         hlavni.show();
         // The icon is not needed for the first frame (reading it wakes Qt's image plugins), so
         // it comes a moment after; desktops with the desktop entry show that one anyway.

@@ -41,5 +41,9 @@ private:
     std::unique_ptr<TfrmOperace> operace_;
 };
 
+// Where the main window goes: centred on the screen's available area, but with its top-left
+// corner on that area, so that the menu bar stays within reach on a screen smaller than it.
+QPoint PolohaOkna(const QRect &okno, const QRect &plocha);
+
 // Creates the windows, shows the main window centred on the screen and runs the loop.
 int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny);

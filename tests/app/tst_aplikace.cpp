@@ -59,6 +59,28 @@ private slots:
         QCOMPARE(QCoreApplication::applicationName(), u"Voranek"_s);
     }
 
+    void polohaOkna_data()
+    {
+        QTest::addColumn<QRect>("plocha");
+        QTest::addColumn<QPoint>("roh");
+        // The window with its frame: 775 x 420.
+        QTest::newRow("1920 x 1080, centred") << QRect(0, 0, 1920, 1080) << QPoint(572, 330);
+        QTest::newRow("below a 27-pixel panel") << QRect(0, 27, 1024, 741) << QPoint(124, 188);
+        QTest::newRow("640 x 480: left edge on the screen, centred in height")
+            << QRect(0, 0, 640, 480) << QPoint(0, 30);
+        QTest::newRow("1280 x 1024 at a scale of 3: 427 x 341")
+            << QRect(0, 0, 427, 341) << QPoint(0, 0);
+        QTest::newRow("narrow only") << QRect(0, 0, 700, 900) << QPoint(0, 240);
+        QTest::newRow("second screen to the right, below a panel")
+            << QRect(1920, 32, 640, 400) << QPoint(1920, 32);
+    }
+    void polohaOkna()
+    {
+        QFETCH(QRect, plocha);
+        QFETCH(QPoint, roh);
+        QCOMPARE(PolohaOkna(QRect(0, 0, 775, 420), plocha), roh);
+    }
+
     void skupiny_data()
     {
         QTest::addColumn<QString>("jmeno");
