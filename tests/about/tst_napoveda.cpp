@@ -83,6 +83,23 @@ private slots:
             QVERIFY(DelkaCp1250(r) >= 0);
     }
 
+    void hlavickyKryjiVrchPameti()
+    {
+        TestovaciOkna t(Cas(2005, 4, 10));
+        TfrmNapoveda &n = t.napoveda();
+        t.kalendar().findChild<QAction *>(u"mnZdroje"_s)->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(&n));
+        for (const auto &[pamet, panel] :
+            {std::pair {u"Memo1"_s, u"Panel2"_s}, {u"Memo2"_s, u"Panel3"_s}}) {
+            const QWidget *plocha = n.findChild<Memo *>(pamet)->viewport();
+            const auto *hlavicka = n.findChild<QLabel *>(panel);
+            // No strip of the text area lies above the heading, where scrolled text would show.
+            const QPoint roh = plocha->mapTo(hlavicka->parentWidget(), QPoint(0, 0));
+            QCOMPARE(roh.y(), hlavicka->y());
+            QVERIFY(roh.x() >= hlavicka->x());
+        }
+    }
+
     void pametiNedrziFokusAEnterZavira()
     {
         TestovaciOkna t(Cas(2005, 4, 10));

@@ -270,6 +270,20 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), t.v<Panel>(u"pJmeno"_s));
     }
 
+    void hlavickaKryjeVrchPameti()
+    {
+        Info t(Cas(2005, 4, 10));
+        t.otevri("mnVice");
+        QVERIFY(QTest::qWaitForWindowExposed(&t.operace()));
+        const QWidget *plocha = t.v<Memo>(u"mVice"_s)->viewport();
+        const auto *hlavicka = t.v<Panel>(u"pJmeno"_s);
+        // The text area begins right under the heading's top edge: no strip of it lies above,
+        // where scrolled text would show.
+        const QPoint roh = plocha->mapTo(hlavicka->parentWidget(), QPoint(0, 0));
+        QCOMPARE(roh.y(), hlavicka->y());
+        QVERIFY(roh.x() >= hlavicka->x());
+    }
+
     void enterZavira()
     {
         Info t(Cas(2005, 4, 10));

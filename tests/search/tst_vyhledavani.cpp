@@ -112,6 +112,14 @@ private slots:
         QCOMPARE(p.jmena()->count(), 358);
         QCOMPARE(p.svatky()->count(), 22);
         QCOMPARE(p.najdi<QGroupBox>(u"rgTyp"_s)->title(), u" a svátky "_s);
+        // Within their frames both lists show five whole rows, no sliver of a sixth.
+        p.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.kalendar()));
+        for (Seznam *s : {p.jmena(), p.svatky()}) {
+            QCOMPARE(s->height(), 84);
+            QCOMPARE(s->viewport()->height(), 5 * s->visualItemRect(s->item(0)).height());
+            QCOMPARE(s->visualItemRect(s->item(0)).height(), 16);
+        }
     }
 
     void denSeVejdeDoMesice_data()
