@@ -1,9 +1,10 @@
 #include "app/aplikace.h"
 
+#include "widgets/classicstyle.h"
+
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include <exception>
@@ -18,7 +19,7 @@ Aplikace::Aplikace(int &argc, char **argv)
     setApplicationName(u"Voranek"_s);
     setOrganizationDomain(u"voranek.org"_s);
     setDesktopFileName(u"org.voranek.Voranek"_s);
-    setStyle(QStyleFactory::create(u"Fusion"_s));
+    setStyle(new ClassicStyle);
     // The windows are all Arial; the menus and hints take that family too, at the desktop's
     // size, so the program keeps one font family in memory instead of two.
     QFont pismo = font();

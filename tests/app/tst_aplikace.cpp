@@ -102,6 +102,28 @@ private slots:
         auto *gb = t.najdi<QGroupBox>(jmeno);
         QCOMPARE(gb->geometry(), misto);
         QCOMPARE(gb->title(), titulek);
+
+        // The caption stands on the frame line, which runs through it, and the contents keep
+        // clear of the line.
+        const QImage obraz = gb->grab().toImage();
+        const int x = obraz.width() - 3;
+        int linka = 0;
+        while (linka < obraz.height() && obraz.pixel(x, linka) == obraz.pixel(x, 0))
+            ++linka;
+        int hore = obraz.height();
+        int dole = -1;
+        for (int y = 0; y <= gb->fontMetrics().height(); ++y) {
+            for (int sx = 8; sx < 8 + gb->fontMetrics().horizontalAdvance(titulek); ++sx) {
+                if (qGray(obraz.pixel(sx, y)) < 100) {
+                    hore = std::min(hore, y);
+                    dole = std::max(dole, y);
+                }
+            }
+        }
+        QVERIFY2(hore < linka && linka < dole,
+            qPrintable(u"line %1, caption %2..%3"_s.arg(linka).arg(hore).arg(dole)));
+        for (const QWidget *w : gb->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(w->y() > linka + 2, qPrintable(w->objectName()));
     }
 
     void menu()

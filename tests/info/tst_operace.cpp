@@ -270,6 +270,24 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), t.v<Panel>(u"pJmeno"_s));
     }
 
+    void seznamJmenPodPolem()
+    {
+        Info t(Cas(2005, 4, 10));
+        t.kalendar().move(0, 0);
+        t.otevri("mnVice");
+        QVERIFY(QTest::qWaitForWindowExposed(&t.operace()));
+        auto *c = t.v<QComboBox>(u"cmbJmena"_s);
+        c->showPopup();
+        const QAbstractItemView *v = c->view();
+        QVERIFY(v->window()->isVisible());
+        // The 358 names drop down below the field in rows of 16 pixels, a screenful at most.
+        QVERIFY(v->window()->geometry().top() >= c->mapToGlobal(c->rect().bottomLeft()).y());
+        QCOMPARE(v->visualRect(v->model()->index(0, 0)).height(), 16);
+        QCOMPARE(v->viewport()->height(), 16 * c->maxVisibleItems());
+        QVERIFY(c->maxVisibleItems() < 20);
+        c->hidePopup();
+    }
+
     void hlavickaKryjeVrchPameti()
     {
         Info t(Cas(2005, 4, 10));

@@ -122,6 +122,32 @@ private slots:
         }
     }
 
+    void rozbalovaciSeznamy_data()
+    {
+        QTest::addColumn<QString>("jmeno");
+        QTest::newRow("cmbMesic") << "cmbMesic";
+        QTest::newRow("cmbRocniObdobi") << "cmbRocniObdobi";
+        QTest::newRow("cmbZnameni") << "cmbZnameni";
+    }
+    void rozbalovaciSeznamy()
+    {
+        QFETCH(QString, jmeno);
+        Panel_ p(Cas(2005, 11, 19));
+        p.kalendar().move(0, 0);
+        p.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.kalendar()));
+        auto *c = p.najdi<QComboBox>(jmeno);
+        c->showPopup();
+        const QAbstractItemView *v = c->view();
+        QVERIFY(v->window()->isVisible());
+        // The list drops down below the field, in rows of 16 pixels, as many as it may show.
+        QVERIFY(v->window()->geometry().top() >= c->mapToGlobal(c->rect().bottomLeft()).y());
+        QCOMPARE(v->visualRect(v->model()->index(0, 0)).height(), 16);
+        QCOMPARE(v->viewport()->height(), 16 * std::min(c->count(), c->maxVisibleItems()));
+        QVERIFY(c->maxVisibleItems() < 20);
+        c->hidePopup();
+    }
+
     void denSeVejdeDoMesice_data()
     {
         QTest::addColumn<QDate>("start");
