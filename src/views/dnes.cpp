@@ -44,6 +44,11 @@ void TfrmKalendar::VytvorDnes()
         p->setBarvaTextu(Qt::black);
         p->raise();
     }
+    // Each mark stands on its line's baseline, wherever the fonts put the lines.
+    for (int i = 0; i < 4; ++i) {
+        gbDnes->findChild<Panel *>(QLatin1StringView(znacky[i].jmeno))
+            ->setRadek(i < 2 ? mJmeno : mSvatek, i % 2);
+    }
 }
 
 void TfrmKalendar::ObnovDnes()

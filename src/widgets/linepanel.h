@@ -21,6 +21,9 @@ public:
     // Replaces the first line, or adds it to an empty panel.
     void nahradPrvniRadek(const QString &radek);
 
+    // The baseline of a line of text, in the panel's own coordinates.
+    qreal zakladnaRadku(int radek) const;
+
 private:
     void ukaz();
 

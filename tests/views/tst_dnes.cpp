@@ -184,6 +184,31 @@ private slots:
         QVERIFY(k.findChild<QGroupBox *>(u"gbKalendar"_s)->title().endsWith(poKroku + u' '));
     }
 
+    void znackyNaRadcich()
+    {
+        // Names and holiday lines without descenders, so that their lowest ink is the baseline.
+        TestovaciOkna t(Cas(2005, 11, 19));
+        auto *gb = t.najdi<QGroupBox>(u"gbDnes"_s);
+        const QImage obraz = gb->grab().toImage();
+        const auto spodek = [&](int x0, int x1, const QRect &pasmo) {
+            int y = -1;
+            for (int r = pasmo.top(); r <= pasmo.bottom(); ++r) {
+                for (int x = x0; x < x1; ++x) {
+                    if (qGray(obraz.pixel(x, r)) < 100)
+                        y = r;
+                }
+            }
+            return y;
+        };
+        // Each mark stands on the baseline of the line beside it.
+        for (const QString &znacka : {u"Panel12"_s, u"Panel15"_s, u"Panel13"_s, u"Panel14"_s}) {
+            const QRect misto = t.najdi<Panel>(znacka)->geometry();
+            const int uZnacky = spodek(misto.left(), misto.right() + 1, misto);
+            QVERIFY2(uZnacky >= 0, qPrintable(znacka));
+            QCOMPARE(uZnacky, spodek(misto.right() + 20, 260, misto));
+        }
+    }
+
     void pametiNedrziFokus()
     {
         TestovaciOkna t(Cas(2005, 11, 19));
