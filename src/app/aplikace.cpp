@@ -69,6 +69,14 @@ TfrmOperace &OknaAplikace::frmOperace()
     return *operace_;
 }
 
+QIcon IkonaAplikace()
+{
+    QIcon ikona;
+    for (int velikost : {16, 24, 32, 48, 64, 128, 256})
+        ikona.addFile(u":/%1/org.voranek.Voranek.png"_s.arg(velikost), QSize(velikost, velikost));
+    return ikona;
+}
+
 QPoint PolohaOkna(const QRect &okno, const QRect &plocha)
 {
     QRect misto = okno;
@@ -87,8 +95,7 @@ int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny)
         hlavni.show();
         // The icon is not needed for the first frame (reading it wakes Qt's image plugins), so
         // it comes a moment after; desktops with the desktop entry show that one anyway.
-        QTimer::singleShot(100, &aplikace,
-            [] { QApplication::setWindowIcon(QIcon(u":/64/org.voranek.Voranek.png"_s)); });
+        QTimer::singleShot(100, &aplikace, [] { QApplication::setWindowIcon(IkonaAplikace()); });
         aplikace.exec();
     } catch (const std::exception &chyba) {
         Aplikace::UkazChybu(QString::fromLocal8Bit(chyba.what()));

@@ -2,6 +2,8 @@
 #include "common/okna.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -79,6 +81,31 @@ private slots:
         QFETCH(QRect, plocha);
         QFETCH(QPoint, roh);
         QCOMPARE(PolohaOkna(QRect(0, 0, 775, 420), plocha), roh);
+    }
+
+    void ikonaAZaznamProPlochu()
+    {
+        // The window offers the icon in every size that is installed.
+        QList<QSize> instalovane;
+        for (const QString &adresar : QDir(QStringLiteral(VORANEK_PACKAGING "/icons"))
+                                          .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (adresar.toInt() > 0)
+                instalovane << QSize(adresar.toInt(), adresar.toInt());
+        }
+        QList<QSize> nabizene = IkonaAplikace().availableSizes();
+        const auto mensi = [](QSize a, QSize b) { return a.width() < b.width(); };
+        std::sort(instalovane.begin(), instalovane.end(), mensi);
+        std::sort(nabizene.begin(), nabizene.end(), mensi);
+        QVERIFY(instalovane.size() >= 5);
+        QCOMPARE(nabizene, instalovane);
+
+        // The desktop entry names the window's class, which the window system takes from the
+        // application's name, so that a copy started from a terminal groups under its launcher.
+        TestovaciOkna t(Cas(2005, 11, 19));
+        QFile zaznam(QStringLiteral(VORANEK_PACKAGING "/org.voranek.Voranek.desktop"));
+        QVERIFY(zaznam.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList radky = QString::fromUtf8(zaznam.readAll()).split(u'\n');
+        QVERIFY(radky.contains(u"StartupWMClass="_s + QCoreApplication::applicationName()));
     }
 
     void skupiny_data()
