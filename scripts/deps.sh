@@ -2,8 +2,8 @@
 # Installs whatever the build and the tests need and is missing; quick when all is there.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation clang-format
-          desktop-file-utils appstream xvfb xauth dpkg-dev file)
+packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation
+          clang-format desktop-file-utils appstream xvfb xauth dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

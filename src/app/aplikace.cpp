@@ -3,9 +3,11 @@
 #include "widgets/classicstyle.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <exception>
 
@@ -20,6 +22,11 @@ Aplikace::Aplikace(int &argc, char **argv)
     setOrganizationDomain(u"voranek.org"_s);
     setDesktopFileName(u"org.voranek.Voranek"_s);
     setStyle(new ClassicStyle);
+    // Qt's own texts (an edit's context menu, the message box's buttons) in Czech too, as
+    // everything the program shows is.
+    auto *preklad = new QTranslator(this);
+    if (preklad->load(u"qtbase_cs"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(preklad);
     // The windows are all Arial; the menus and hints take that family too, at the desktop's
     // size, so the program keeps one font family in memory instead of two.
     QFont pismo = font();

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QToolButton>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -106,6 +109,32 @@ private slots:
         QVERIFY(zaznam.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList radky = QString::fromUtf8(zaznam.readAll()).split(u'\n');
         QVERIFY(radky.contains(u"StartupWMClass="_s + QCoreApplication::applicationName()));
+    }
+
+    void textyQtCesky()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        // The date edits' context menu.
+        const std::unique_ptr<QMenu> nabidka(
+            t.najdi<QLineEdit>(u"edtDen"_s)->createStandardContextMenu());
+        QStringList texty;
+        for (const QAction *a : nabidka->actions()) {
+            if (!a->isSeparator())
+                texty << a->text();
+        }
+        // A read-only edit offers copying and selecting all.
+        QCOMPARE(texty.size(), 2);
+        for (const char *anglicky : {"Copy", "Select All"})
+            QVERIFY2(!texty.join(u'|').contains(QLatin1StringView(anglicky)),
+                qPrintable(texty.join(u'|')));
+        // The scroll buttons of the tab bars.
+        QTabBar *zalozky = t.operace().tabs();
+        const QList<QToolButton *> sipky = zalozky->findChildren<QToolButton *>();
+        QCOMPARE(sipky.size(), 2);
+        for (const QToolButton *b : sipky)
+            QVERIFY2(!b->accessibleName().startsWith(u"Scroll"_s), qPrintable(b->accessibleName()));
+        // The message box's buttons take their texts from the same translation.
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Close") != u"Close"_s);
     }
 
     void skupiny_data()
