@@ -220,7 +220,12 @@ private slots:
             auto *m = t.najdi<LinePanel>(jmeno);
             QTest::mouseClick(m, Qt::LeftButton);
             QCOMPARE(QApplication::focusWidget(), den);
-            QVERIFY(m->textInteractionFlags() == Qt::NoTextInteraction || !m->hasFocus());
+            // Nor can the mouse select any of their text.
+            QTest::mousePress(m, Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseMove(m, QPoint(m->width() - 3, m->height() - 3));
+            QTest::mouseRelease(m, Qt::LeftButton, {}, QPoint(m->width() - 3, m->height() - 3));
+            QVERIFY(!m->hasSelectedText());
+            QCOMPARE(QApplication::focusWidget(), den);
         }
     }
 };
