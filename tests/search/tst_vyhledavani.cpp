@@ -148,6 +148,34 @@ private slots:
         c->hidePopup();
     }
 
+    void jmenoDneNahore_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("kroku"); // steps of the day up-down after start-up
+        QTest::newRow("start-up, 19 November") << QDate(2005, 11, 19) << 0;
+        QTest::newRow("start-up, 15 September, the last name") << QDate(2005, 9, 15) << 0;
+        QTest::newRow("a step to 20 November") << QDate(2005, 11, 19) << 1;
+        QTest::newRow("steps to 11 August") << QDate(2005, 8, 8) << 3;
+        QTest::newRow("steps to 26 December") << QDate(2005, 12, 20) << 6;
+    }
+    void jmenoDneNahore()
+    {
+        QFETCH(QDate, start);
+        QFETCH(int, kroku);
+        Panel_ p(QDateTime(start, QTime(12, 0)));
+        p.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.kalendar()));
+        for (int i = 0; i < kroku; ++i)
+            p.krok(p.updDen(), true);
+        QCOMPARE(p.den()->text(), QString::number(start.day() + kroku));
+        const int vybrany = p.jmena()->vybrany();
+        QVERIFY(vybrany > 0);
+        // The day's name is the list's top line, as far as the list can scroll.
+        const int viditelnych = p.jmena()->viewport()->height() / 16;
+        QCOMPARE(p.jmena()->indexAt(QPoint(2, 2)).row(),
+            std::min(vybrany, p.jmena()->count() - viditelnych));
+    }
+
     void denSeVejdeDoMesice_data()
     {
         QTest::addColumn<QDate>("start");
