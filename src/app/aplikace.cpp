@@ -3,8 +3,10 @@
 #include "widgets/classicstyle.h"
 
 #include <QIcon>
+#include <QIconEngine>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
@@ -76,12 +78,62 @@ TfrmOperace &OknaAplikace::frmOperace()
     return *operace_;
 }
 
+namespace {
+
+// The icon's files, read each time the window system asks for a size: a plain icon would keep
+// every size decoded, some hundreds of kilobytes, for the whole run.
+class IkonaZeSouboru : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new IkonaZeSouboru; }
+    QString key() const override { return u"IkonaZeSouboru"_s; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> velikosti;
+        for (int v : Velikosti)
+            velikosti << QSize(v, v);
+        return velikosti;
+    }
+    QSize actualSize(const QSize &velikost, QIcon::Mode, QIcon::State) override
+    {
+        const int v = Nejblizsi(velikost);
+        return QSize(v, v).scaled(velikost, Qt::KeepAspectRatio);
+    }
+    QPixmap pixmap(const QSize &velikost, QIcon::Mode, QIcon::State) override
+    {
+        // Through an image: a pixmap read from a file stays in the pixmap cache.
+        QPixmap obrazek = QPixmap::fromImage(
+            QImage(u":/%1/org.voranek.Voranek.png"_s.arg(Nejblizsi(velikost))));
+        if (obrazek.size() != velikost)
+            obrazek = obrazek.scaled(velikost, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return obrazek;
+    }
+    void paint(QPainter *painter, const QRect &misto, QIcon::Mode rezim, QIcon::State stav) override
+    {
+        painter->drawPixmap(misto, pixmap(misto.size(), rezim, stav));
+    }
+
+private:
+    static constexpr int Velikosti[] = {16, 24, 32, 48, 64, 128, 256};
+
+    // The smallest size at least as large as asked for, else the largest.
+    static int Nejblizsi(const QSize &velikost)
+    {
+        const int chce = std::max(velikost.width(), velikost.height());
+        for (int v : Velikosti) {
+            if (v >= chce)
+                return v;
+        }
+        return Velikosti[std::size(Velikosti) - 1];
+    }
+};
+
+} // namespace
+
 QIcon IkonaAplikace()
 {
-    QIcon ikona;
-    for (int velikost : {16, 24, 32, 48, 64, 128, 256})
-        ikona.addFile(u":/%1/org.voranek.Voranek.png"_s.arg(velikost), QSize(velikost, velikost));
-    return ikona;
+    return QIcon(new IkonaZeSouboru);
 }
 
 QPoint PolohaOkna(const QRect &okno, const QRect &plocha)
