@@ -6,10 +6,56 @@ set -euo pipefail
 deb=$(realpath "$1")
 shot=${2:-}
 command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
+
+# The Debian mirror this machine's apt already uses: the first source of binary packages for a
+# distribution's main suite (not its security or update suites), from the deb822 files or the
+# one-line lists. Prints nothing when there is none.
+apt_mirror() {
+    local f
+    for f in "$1"/sources.list.d/*.sources; do
+        [ -r "$f" ] || continue
+        awk '
+            function flush(   i, u) {
+                if (types ~ /(^| )deb( |$)/ && enabled != "no" && !found) {
+                    split(uris, u, " ")
+                    for (i = 1; i <= nsuites; i++) {
+                        if (suites[i] !~ /-/ && u[1] ~ /^(https?|ftp|file):/) {
+                            print u[1]
+                            found = 1
+                            return
+                        }
+                    }
+                }
+                types = ""; uris = ""; nsuites = 0; enabled = ""
+            }
+            /^[ \t]*#/ { next }
+            /^[ \t]*$/ { flush(); next }
+            { key = tolower($1); sub(/^[^:]*:[ \t]*/, "") }
+            key == "types:" { types = $0 }
+            key == "uris:" { uris = $0 }
+            key == "suites:" { nsuites = split($0, suites, " ") }
+            key == "enabled:" { enabled = tolower($0) }
+            END { flush() }
+        ' "$f"
+    done
+    for f in "$1"/sources.list "$1"/sources.list.d/*.list; do
+        [ -r "$f" ] || continue
+        awk '$1 == "deb" {
+            i = 2
+            if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
+            if ($(i + 1) !~ /-/ && $i ~ /^(https?|ftp|file):/) print $i
+        }' "$f"
+    done
+}
+mirror=$(apt_mirror /etc/apt | head -n 1)
+if [ -z "$mirror" ]; then
+    echo "debian12.sh: no Debian mirror found in /etc/apt's sources" >&2
+    exit 1
+fi
 root=$(mktemp -d)
 chmod 755 "$root"
 trap 'umount "$root/proc" 2>/dev/null || true; rm -rf "$root"' EXIT
-debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >/dev/null
+debootstrap --variant=minbase bookworm "$root" "$mirror" >/dev/null
 cp "$deb" "$root/tmp/voranek.deb"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount --bind /proc "$root/proc"

@@ -3,6 +3,7 @@
 #include "about/zdroje.h"
 #include "views/text.h"
 #include "widgets/memo.h"
+#include "widgets/obraz.h"
 #include "widgets/rozvrzeni.h"
 
 #include <QLabel>
@@ -26,8 +27,17 @@ TfrmNapoveda::TfrmNapoveda(QWidget *parent)
     nadpis->setGeometry(172, 10, 298, 16);
     nadpis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    auto *Image1 = Novy<QLabel>(program, "Image1", {16, 36, 142, 240});
-    Image1->setPixmap(ObrazekOProgramu());
+    // Drawn at the screen's pixel ratio, as the clock is, so that it stays sharp at any scale;
+    // drawn again only when that ratio changes.
+    auto *Image1 = Novy<Obraz>(program, "Image1", {16, 36, 142, 240});
+    Image1->setPrekresleni([Image1, pomer = 0.0]() mutable {
+        QImage &bitmapa = Image1->bitmapa();
+        if (bitmapa.devicePixelRatio() == pomer)
+            return;
+        pomer = bitmapa.devicePixelRatio();
+        QPainter p(&bitmapa);
+        KresliObrazekOProgramu(p);
+    });
     Image1->setAccessibleName(u"Obrázek: kalendářní list a hodiny"_s);
 
     Panel *Panel1
@@ -113,16 +123,14 @@ void TfrmNapoveda::Memo2Enter()
     okButton()->setFocus(Qt::OtherFocusReason);
 }
 
-QPixmap ObrazekOProgramu()
+void KresliObrazekOProgramu(QPainter &p)
 {
     // A calendar leaf with a clock beneath it, on a soft gradient.
-    QPixmap obrazek(142, 240);
-    QPainter p(&obrazek);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient pozadi(0, 0, 0, 240);
     pozadi.setColorAt(0, QColor(226, 236, 248));
     pozadi.setColorAt(1, QColor(176, 198, 228));
-    p.fillRect(obrazek.rect(), pozadi);
+    p.fillRect(QRect(0, 0, 142, 240), pozadi);
 
     // The leaf
     const QRectF list(21, 18, 100, 112);
@@ -180,5 +188,4 @@ QPixmap ObrazekOProgramu()
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 30, 30));
     p.drawEllipse(stred, 4, 4);
-    return obrazek;
 }

@@ -23,5 +23,7 @@ private:
     Memo *Memo2 = nullptr;
 };
 
-// The picture of the first page, drawn by the program itself.
-QPixmap ObrazekOProgramu();
+class QPainter;
+
+// The picture of the first page, drawn by the program itself into 142 x 240 pixels.
+void KresliObrazekOProgramu(QPainter &p);

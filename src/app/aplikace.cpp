@@ -1,10 +1,15 @@
 #include "app/aplikace.h"
 
+#include "widgets/classicstyle.h"
+
 #include <QIcon>
+#include <QIconEngine>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 
 #include <exception>
 
@@ -18,7 +23,12 @@ Aplikace::Aplikace(int &argc, char **argv)
     setApplicationName(u"Voranek"_s);
     setOrganizationDomain(u"voranek.org"_s);
     setDesktopFileName(u"org.voranek.Voranek"_s);
-    setStyle(QStyleFactory::create(u"Fusion"_s));
+    setStyle(new ClassicStyle);
+    // Qt's own texts (an edit's context menu, the message box's buttons) in Czech too, as
+    // everything the program shows is.
+    auto *preklad = new QTranslator(this);
+    if (preklad->load(u"qtbase_cs"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(preklad);
     // The windows are all Arial; the menus and hints take that family too, at the desktop's
     // size, so the program keeps one font family in memory instead of two.
     QFont pismo = font();
@@ -68,22 +78,83 @@ TfrmOperace &OknaAplikace::frmOperace()
     return *operace_;
 }
 
+namespace {
+
+// The icon's files, read each time the window system asks for a size: a plain icon would keep
+// every size decoded, some hundreds of kilobytes, for the whole run.
+class IkonaZeSouboru : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new IkonaZeSouboru; }
+    QString key() const override { return u"IkonaZeSouboru"_s; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> velikosti;
+        for (int v : Velikosti)
+            velikosti << QSize(v, v);
+        return velikosti;
+    }
+    QSize actualSize(const QSize &velikost, QIcon::Mode, QIcon::State) override
+    {
+        const int v = Nejblizsi(velikost);
+        return QSize(v, v).scaled(velikost, Qt::KeepAspectRatio);
+    }
+    QPixmap pixmap(const QSize &velikost, QIcon::Mode, QIcon::State) override
+    {
+        // Through an image: a pixmap read from a file stays in the pixmap cache.
+        QPixmap obrazek = QPixmap::fromImage(
+            QImage(u":/%1/org.voranek.Voranek.png"_s.arg(Nejblizsi(velikost))));
+        if (obrazek.size() != velikost)
+            obrazek = obrazek.scaled(velikost, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return obrazek;
+    }
+    void paint(QPainter *painter, const QRect &misto, QIcon::Mode rezim, QIcon::State stav) override
+    {
+        painter->drawPixmap(misto, pixmap(misto.size(), rezim, stav));
+    }
+
+private:
+    static constexpr int Velikosti[] = {16, 24, 32, 48, 64, 128, 256};
+
+    // The smallest size at least as large as asked for, else the largest.
+    static int Nejblizsi(const QSize &velikost)
+    {
+        const int chce = std::max(velikost.width(), velikost.height());
+        for (int v : Velikosti) {
+            if (v >= chce)
+                return v;
+        }
+        return Velikosti[std::size(Velikosti) - 1];
+    }
+};
+
+} // namespace
+
+QIcon IkonaAplikace()
+{
+    return QIcon(new IkonaZeSouboru);
+}
+
+QPoint PolohaOkna(const QRect &okno, const QRect &plocha)
+{
+    QRect misto = okno;
+    misto.moveCenter(plocha.center());
+    return {std::max(misto.left(), plocha.left()), std::max(misto.top(), plocha.top())};
+}
+
 int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny)
 {
     try {
         OknaAplikace okna(hodiny);
         TfrmKalendar &hlavni = okna.frmKalendar;
         hlavni.adjustSize();
-        if (const QScreen *obrazovka = hlavni.screen()) {
-            QRect misto = hlavni.frameGeometry();
-            misto.moveCenter(obrazovka->availableGeometry().center());
-            hlavni.move(misto.topLeft());
-        }
+        if (const QScreen *obrazovka = hlavni.screen())
+            hlavni.move(PolohaOkna(hlavni.frameGeometry(), obrazovka->availableGeometry()));
         hlavni.show();
         // The icon is not needed for the first frame (reading it wakes Qt's image plugins), so
         // it comes a moment after; desktops with the desktop entry show that one anyway.
-        QTimer::singleShot(100, &aplikace,
-            [] { QApplication::setWindowIcon(QIcon(u":/64/org.voranek.Voranek.png"_s)); });
+        QTimer::singleShot(100, &aplikace, [] { QApplication::setWindowIcon(IkonaAplikace()); });
         aplikace.exec();
     } catch (const std::exception &chyba) {
         Aplikace::UkazChybu(QString::fromLocal8Bit(chyba.what()));

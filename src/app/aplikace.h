@@ -6,6 +6,7 @@
 #include "info/operace.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <functional>
 #include <memory>
@@ -40,6 +41,13 @@ private:
     std::unique_ptr<TfrmNapoveda> napoveda_;
     std::unique_ptr<TfrmOperace> operace_;
 };
+
+// The program's icon in every size it is installed in, for the window system to choose from.
+QIcon IkonaAplikace();
+
+// Where the main window goes: centred on the screen's available area, but with its top-left
+// corner on that area, so that the menu bar stays within reach on a screen smaller than it.
+QPoint PolohaOkna(const QRect &okno, const QRect &plocha);
 
 // Creates the windows, shows the main window centred on the screen and runs the loop.
 int SpustAplikaci(Aplikace &aplikace, Hodiny &hodiny);

@@ -67,13 +67,13 @@ void TfrmKalendar::VytvorRam()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    auto *plocha = new QWidget(this);
-    plocha->setObjectName(u"plocha"_s);
-    plocha->setFixedSize(771, 392);
     QFont pismo(u"Arial"_s);
     pismo.setPixelSize(13);
     pismo.setBold(true);
-    plocha->setFont(pismo);
+    setFont(pismo);
+    auto *plocha = new QWidget(this);
+    plocha->setObjectName(u"plocha"_s);
+    plocha->setFixedSize(771, 392);
     setCentralWidget(plocha);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -101,6 +101,11 @@ void TfrmKalendar::VytvorMenu()
 {
     QMenuBar *mn = menuBar();
     mn->setObjectName(u"mn"_s);
+    // The menu bar belongs to the desktop, not to the window: it keeps the desktop's menu
+    // font, as its menus do, rather than inherit the window's.
+    QFont pismoMenu = QApplication::font(mn);
+    pismoMenu.setResolveMask(QFont::AllPropertiesResolved);
+    mn->setFont(pismoMenu);
 
     struct Polozka {
         const char *jmeno;

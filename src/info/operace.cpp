@@ -5,6 +5,7 @@
 #include "info/pranostiky.h"
 #include "info/slovnik.h"
 #include "views/text.h"
+#include "widgets/classicstyle.h"
 #include "widgets/memo.h"
 #include "widgets/rozvrzeni.h"
 #include "widgets/seznam.h"
@@ -104,7 +105,7 @@ TfrmOperace::TfrmOperace(QWidget *parent)
         jmena.append(Qs(j));
     jmena[IndexEvzenie] = u"Evženie"_s;
     cmbJmena->addItems(jmena);
-    cmbJmena->setMaxVisibleItems(16);
+    setDropDownRows(cmbJmena, 16);
     cmbJmena->setCurrentIndex(-1);
     cmbJmena->setAccessibleName(u"Zadejte hledané jméno"_s);
     zadejte->setBuddy(cmbJmena);

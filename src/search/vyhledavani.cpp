@@ -6,6 +6,7 @@
 #include "calendar/znameni.h"
 #include "views/svatkyovladace.h"
 #include "views/text.h"
+#include "widgets/classicstyle.h"
 #include "widgets/rozvrzeni.h"
 #include "widgets/seznam.h"
 #include "widgets/updown.h"
@@ -115,7 +116,7 @@ void TfrmKalendar::VytvorVyhledavani()
     cmbZnameni->addItems(Texty(Znameni));
     cmbZnameni->setAccessibleName(u"Znamení zvěrokruhu"_s);
     for (QComboBox *c : {cmbMesic, cmbRocniObdobi, cmbZnameni}) {
-        c->setMaxVisibleItems(13);
+        setDropDownRows(c, 13);
         QPalette p = c->palette();
         p.setColor(QPalette::Base, Qt::white);
         c->setPalette(p);

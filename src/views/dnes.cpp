@@ -53,6 +53,11 @@ void TfrmKalendar::VytvorDnes()
     // policy of its own: a label that may take the focus lays its text out as a document.
     for (Panel *p : gbDnes->findChildren<Panel *>())
         connect(p, &Panel::klik, pDatum, [this] { pDatum->setFocus(Qt::MouseFocusReason); });
+    // Each mark stands on its line's baseline, wherever the fonts put the lines.
+    for (int i = 0; i < 4; ++i) {
+        gbDnes->findChild<Panel *>(QLatin1StringView(znacky[i].jmeno))
+            ->setRadek(i < 2 ? mJmeno : mSvatek, i % 2);
+    }
 }
 
 void TfrmKalendar::ObnovDnes()
@@ -79,10 +84,9 @@ void TfrmKalendar::ObnovDnes()
     mJmeno->pridejRadek(Qs(popis.TextJmena(SK)));
 
     if (!DnesZobrazeno) {
-        // A clock outside the years the search panel admits shows the nearest one there.
-        const int rok = std::clamp<int>(datum.rok, PrvniRok, PosledniRok);
-        const int denZobrazeni = std::min(den, DnyVMesici(mesic, rok));
-        ZobrazDatum(denZobrazeni, mesic, rok);
+        // Today itself, also with a clock outside the years the up-down admits: its bounds
+        // bring the year back within them at the user's first step.
+        ZobrazDatum(den, mesic, datum.rok);
         DnesZobrazeno = true;
     } else if (Rok() != datum.rok) {
         // The grid and the searches go on reading the year they show.

@@ -1,5 +1,7 @@
 #include "widgets/linepanel.h"
 
+#include <cmath>
+
 LinePanel::LinePanel(QWidget *parent)
     : Panel(parent)
 {
@@ -46,4 +48,19 @@ QString LinePanel::popisObsahu() const
         popis.append(i < znacky_.size() ? znacky_[i] + u' ' + radek : radek);
     }
     return popis.join(QLatin1Char('\n'));
+}
+
+qreal LinePanel::zakladnaRadku(int radek) const
+{
+    // Where the label lays its lines out: inside the frame and the margin, for a framed label
+    // without an indent of its own half an "x" lower still; each line starts on a whole pixel
+    // at least a line spacing below the one before.
+    int odsazeni = indent();
+    if (odsazeni < 0 && frameWidth() > 0)
+        odsazeni = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    const QFontMetricsF pismo(font());
+    qreal vrch = contentsRect().top() + margin() + std::max(odsazeni, 0);
+    for (int i = 0; i < radek; ++i)
+        vrch = std::ceil(vrch + pismo.height() + pismo.leading());
+    return vrch + pismo.ascent();
 }

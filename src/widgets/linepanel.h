@@ -25,6 +25,8 @@ public:
     // reader speaks before each line.
     void setZnackyRadku(const QStringList &znacky) { znacky_ = znacky; }
     QString popisObsahu() const override;
+    // The baseline of a line of text, in the panel's own coordinates.
+    qreal zakladnaRadku(int radek) const;
 
 private:
     void ukaz();

@@ -8,6 +8,9 @@
 Memo::Memo(QWidget *parent)
     : QTextEdit(parent)
 {
+    // The sunken two-pixel frame of a memo; a heading panel laid two pixels inside the memo
+    // covers the top of the text area exactly, and nothing scrolls into view above it.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setReadOnly(true);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setAcceptRichText(false);

@@ -1,6 +1,7 @@
 #include "widgets/panel.h"
 
 #include "widgets/accessiblepanel.h"
+#include "widgets/linepanel.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -85,9 +86,26 @@ void Panel::setText(const QString &text)
     }
 }
 
+void Panel::setRadek(const LinePanel *radky, int radek)
+{
+    radky_ = radky;
+    radek_ = radek;
+    update();
+}
+
 void Panel::paintEvent(QPaintEvent *event)
 {
     QPainter(this).fillRect(rect(), barva());
+    if (radky_) {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const qreal zakladna = radky_->zakladnaRadku(radek_) + radky_->mapTo(window(), QPoint()).y()
+            - mapTo(window(), QPoint()).y();
+        const qreal sirka = QFontMetricsF(font()).horizontalAdvance(text());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(QPointF((width() - sirka) / 2, zakladna), text());
+        return;
+    }
     QLabel::paintEvent(event);
     if (!dolniLinka_)
         return;

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+class LinePanel;
+
 class Panel : public QLabel
 {
     Q_OBJECT
@@ -18,6 +20,9 @@ public:
     void setBarvaTextu(const QColor &barva);
     // A bevelled line along the lower edge, as under a heading.
     void setDolniLinka(bool linka);
+    // Stands the caption on the baseline of a line of a line panel that the panel lies over,
+    // as that line's mark, instead of centring it; both then stay level at any screen scale.
+    void setRadek(const LinePanel *radky, int radek);
 
     // Sets the caption and tells assistive technology that it changed, as QLabel does not
     // when the panel has an accessible name of its own.
@@ -37,4 +42,6 @@ private:
     // month grid alone has 42 panels, and a palette per panel costs more than the panel.
     QColor barva_;
     bool dolniLinka_ = false;
+    const LinePanel *radky_ = nullptr;
+    int radek_ = 0;
 };

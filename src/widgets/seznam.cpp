@@ -1,31 +1,18 @@
 #include "widgets/seznam.h"
 
+#include "widgets/classicstyle.h"
+
 #include <QMouseEvent>
-#include <QStyledItemDelegate>
-
-namespace {
-
-// Rows of one fixed height, as the list boxes have always had.
-class PevnyRadek : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), 16};
-    }
-};
-
-} // namespace
 
 Seznam::Seznam(QWidget *parent)
     : QListWidget(parent)
 {
+    // The sunken two-pixel frame of a list box: a list 84 pixels high shows five whole rows.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
     setUniformItemSizes(true);
-    setItemDelegate(new PevnyRadek(this));
+    setItemDelegate(new FixedRowDelegate(this));
 }
 
 void Seznam::vyber(int radek)

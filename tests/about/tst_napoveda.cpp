@@ -3,6 +3,7 @@
 #include "common/main.h"
 #include "common/okna.h"
 #include "widgets/memo.h"
+#include "widgets/obraz.h"
 
 #include <QAction>
 #include <QLabel>
@@ -40,9 +41,15 @@ private slots:
     {
         TestovaciOkna t(Cas(2005, 4, 10));
         TfrmNapoveda &n = t.napoveda();
-        auto *obrazek = n.findChild<QLabel *>(u"Image1"_s);
+        auto *obrazek = n.findChild<Obraz *>(u"Image1"_s);
         QCOMPARE(obrazek->size(), QSize(142, 240));
-        QCOMPARE(obrazek->pixmap().size(), QSize(142, 240));
+        t.kalendar().findChild<QAction *>(u"mnPro"_s)->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(&n));
+        // Drawn at the screen's pixel ratio: as many image pixels as the screen has there.
+        const QImage &bitmapa = obrazek->bitmapa();
+        QCOMPARE(bitmapa.devicePixelRatio(), obrazek->devicePixelRatioF());
+        QCOMPARE(bitmapa.deviceIndependentSize(), QSizeF(142, 240));
+        QVERIFY(bitmapa.pixel(2, 2) != n.palette().color(QPalette::Button).rgb());
         QCOMPARE(n.findChild<QLabel *>(u"Label3"_s)->text(), u" Autorka: "_s);
         QCOMPARE(n.findChild<QLabel *>(u"Label6"_s)->text(), u"říjen 2005 - leden 2006"_s);
         QCOMPARE(n.findChild<QLabel *>(u"Label7"_s)->text(), u" Prostředí & verze programu: "_s);
@@ -81,6 +88,23 @@ private slots:
             QVERIFY(DelkaCp1250(r) >= 0);
         for (std::string_view r : WwwStranky)
             QVERIFY(DelkaCp1250(r) >= 0);
+    }
+
+    void hlavickyKryjiVrchPameti()
+    {
+        TestovaciOkna t(Cas(2005, 4, 10));
+        TfrmNapoveda &n = t.napoveda();
+        t.kalendar().findChild<QAction *>(u"mnZdroje"_s)->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(&n));
+        for (const auto &[pamet, panel] :
+            {std::pair {u"Memo1"_s, u"Panel2"_s}, {u"Memo2"_s, u"Panel3"_s}}) {
+            const QWidget *plocha = n.findChild<Memo *>(pamet)->viewport();
+            const auto *hlavicka = n.findChild<QLabel *>(panel);
+            // No strip of the text area lies above the heading, where scrolled text would show.
+            const QPoint roh = plocha->mapTo(hlavicka->parentWidget(), QPoint(0, 0));
+            QCOMPARE(roh.y(), hlavicka->y());
+            QVERIFY(roh.x() >= hlavicka->x());
+        }
     }
 
     void pametiNedrziFokusAEnterZavira()

@@ -2,11 +2,16 @@
 #include "common/okna.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QToolButton>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -47,12 +52,89 @@ private slots:
         QCOMPARE(k.centralWidget()->size(), QSize(771, 392));
         QVERIFY(!(k.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(k.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(k.centralWidget()->font().pixelSize(), 13);
-        QVERIFY(k.centralWidget()->font().bold());
+        // The window's own font, which its controls inherit; the menu bar keeps the desktop's.
+        QCOMPARE(k.font().family(), u"Arial"_s);
+        QCOMPARE(k.font().pixelSize(), 13);
+        QVERIFY(k.font().bold());
+        QCOMPARE(k.menuBar()->font(), QApplication::font(k.menuBar()));
+        QVERIFY(!k.menuBar()->font().bold());
         k.show();
         QVERIFY(QTest::qWaitForWindowExposed(&k));
         QCOMPARE(k.minimumSize(), k.maximumSize());
         QCOMPARE(QCoreApplication::applicationName(), u"Voranek"_s);
+    }
+
+    void polohaOkna_data()
+    {
+        QTest::addColumn<QRect>("plocha");
+        QTest::addColumn<QPoint>("roh");
+        // The window with its frame: 775 x 420.
+        QTest::newRow("1920 x 1080, centred") << QRect(0, 0, 1920, 1080) << QPoint(572, 330);
+        QTest::newRow("below a 27-pixel panel") << QRect(0, 27, 1024, 741) << QPoint(124, 188);
+        QTest::newRow("640 x 480: left edge on the screen, centred in height")
+            << QRect(0, 0, 640, 480) << QPoint(0, 30);
+        QTest::newRow("1280 x 1024 at a scale of 3: 427 x 341")
+            << QRect(0, 0, 427, 341) << QPoint(0, 0);
+        QTest::newRow("narrow only") << QRect(0, 0, 700, 900) << QPoint(0, 240);
+        QTest::newRow("second screen to the right, below a panel")
+            << QRect(1920, 32, 640, 400) << QPoint(1920, 32);
+    }
+    void polohaOkna()
+    {
+        QFETCH(QRect, plocha);
+        QFETCH(QPoint, roh);
+        QCOMPARE(PolohaOkna(QRect(0, 0, 775, 420), plocha), roh);
+    }
+
+    void ikonaAZaznamProPlochu()
+    {
+        // The window offers the icon in every size that is installed.
+        QList<QSize> instalovane;
+        for (const QString &adresar : QDir(QStringLiteral(VORANEK_PACKAGING "/icons"))
+                                          .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (adresar.toInt() > 0)
+                instalovane << QSize(adresar.toInt(), adresar.toInt());
+        }
+        QList<QSize> nabizene = IkonaAplikace().availableSizes();
+        const auto mensi = [](QSize a, QSize b) { return a.width() < b.width(); };
+        std::sort(instalovane.begin(), instalovane.end(), mensi);
+        std::sort(nabizene.begin(), nabizene.end(), mensi);
+        QVERIFY(instalovane.size() >= 5);
+        QCOMPARE(nabizene, instalovane);
+
+        // The desktop entry names the window's class, which the window system takes from the
+        // application's name, so that a copy started from a terminal groups under its launcher.
+        TestovaciOkna t(Cas(2005, 11, 19));
+        QFile zaznam(QStringLiteral(VORANEK_PACKAGING "/org.voranek.Voranek.desktop"));
+        QVERIFY(zaznam.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList radky = QString::fromUtf8(zaznam.readAll()).split(u'\n');
+        QVERIFY(radky.contains(u"StartupWMClass="_s + QCoreApplication::applicationName()));
+    }
+
+    void textyQtCesky()
+    {
+        TestovaciOkna t(Cas(2005, 11, 19));
+        // The date edits' context menu.
+        const std::unique_ptr<QMenu> nabidka(
+            t.najdi<QLineEdit>(u"edtDen"_s)->createStandardContextMenu());
+        QStringList texty;
+        for (const QAction *a : nabidka->actions()) {
+            if (!a->isSeparator())
+                texty << a->text();
+        }
+        // A read-only edit offers copying and selecting all.
+        QCOMPARE(texty.size(), 2);
+        for (const char *anglicky : {"Copy", "Select All"})
+            QVERIFY2(!texty.join(u'|').contains(QLatin1StringView(anglicky)),
+                qPrintable(texty.join(u'|')));
+        // The scroll buttons of the tab bars.
+        QTabBar *zalozky = t.operace().tabs();
+        const QList<QToolButton *> sipky = zalozky->findChildren<QToolButton *>();
+        QCOMPARE(sipky.size(), 2);
+        for (const QToolButton *b : sipky)
+            QVERIFY2(!b->accessibleName().startsWith(u"Scroll"_s), qPrintable(b->accessibleName()));
+        // The message box's buttons take their texts from the same translation.
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Close") != u"Close"_s);
     }
 
     void skupiny_data()
@@ -76,6 +158,28 @@ private slots:
         auto *gb = t.najdi<QGroupBox>(jmeno);
         QCOMPARE(gb->geometry(), misto);
         QCOMPARE(gb->title(), titulek);
+
+        // The caption stands on the frame line, which runs through it, and the contents keep
+        // clear of the line.
+        const QImage obraz = gb->grab().toImage();
+        const int x = obraz.width() - 3;
+        int linka = 0;
+        while (linka < obraz.height() && obraz.pixel(x, linka) == obraz.pixel(x, 0))
+            ++linka;
+        int hore = obraz.height();
+        int dole = -1;
+        for (int y = 0; y <= gb->fontMetrics().height(); ++y) {
+            for (int sx = 8; sx < 8 + gb->fontMetrics().horizontalAdvance(titulek); ++sx) {
+                if (qGray(obraz.pixel(sx, y)) < 100) {
+                    hore = std::min(hore, y);
+                    dole = std::max(dole, y);
+                }
+            }
+        }
+        QVERIFY2(hore < linka && linka < dole,
+            qPrintable(u"line %1, caption %2..%3"_s.arg(linka).arg(hore).arg(dole)));
+        for (const QWidget *w : gb->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(w->y() > linka + 2, qPrintable(w->objectName()));
     }
 
     void menu()

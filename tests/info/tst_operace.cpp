@@ -270,6 +270,38 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), t.v<Panel>(u"pJmeno"_s));
     }
 
+    void seznamJmenPodPolem()
+    {
+        Info t(Cas(2005, 4, 10));
+        t.kalendar().move(0, 0);
+        t.otevri("mnVice");
+        QVERIFY(QTest::qWaitForWindowExposed(&t.operace()));
+        auto *c = t.v<QComboBox>(u"cmbJmena"_s);
+        c->showPopup();
+        const QAbstractItemView *v = c->view();
+        QVERIFY(v->window()->isVisible());
+        // The 358 names drop down below the field in rows of 16 pixels, a screenful at most.
+        QVERIFY(v->window()->geometry().top() >= c->mapToGlobal(c->rect().bottomLeft()).y());
+        QCOMPARE(v->visualRect(v->model()->index(0, 0)).height(), 16);
+        QCOMPARE(v->viewport()->height(), 16 * c->maxVisibleItems());
+        QVERIFY(c->maxVisibleItems() < 20);
+        c->hidePopup();
+    }
+
+    void hlavickaKryjeVrchPameti()
+    {
+        Info t(Cas(2005, 4, 10));
+        t.otevri("mnVice");
+        QVERIFY(QTest::qWaitForWindowExposed(&t.operace()));
+        const QWidget *plocha = t.v<Memo>(u"mVice"_s)->viewport();
+        const auto *hlavicka = t.v<Panel>(u"pJmeno"_s);
+        // The text area begins right under the heading's top edge: no strip of it lies above,
+        // where scrolled text would show.
+        const QPoint roh = plocha->mapTo(hlavicka->parentWidget(), QPoint(0, 0));
+        QCOMPARE(roh.y(), hlavicka->y());
+        QVERIFY(roh.x() >= hlavicka->x());
+    }
+
     void enterZavira()
     {
         Info t(Cas(2005, 4, 10));

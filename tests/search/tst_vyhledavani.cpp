@@ -112,6 +112,68 @@ private slots:
         QCOMPARE(p.jmena()->count(), 358);
         QCOMPARE(p.svatky()->count(), 22);
         QCOMPARE(p.najdi<QGroupBox>(u"rgTyp"_s)->title(), u" a svátky "_s);
+        // Within their frames both lists show five whole rows, no sliver of a sixth.
+        p.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.kalendar()));
+        for (Seznam *s : {p.jmena(), p.svatky()}) {
+            QCOMPARE(s->height(), 84);
+            QCOMPARE(s->viewport()->height(), 5 * s->visualItemRect(s->item(0)).height());
+            QCOMPARE(s->visualItemRect(s->item(0)).height(), 16);
+        }
+    }
+
+    void rozbalovaciSeznamy_data()
+    {
+        QTest::addColumn<QString>("jmeno");
+        QTest::newRow("cmbMesic") << "cmbMesic";
+        QTest::newRow("cmbRocniObdobi") << "cmbRocniObdobi";
+        QTest::newRow("cmbZnameni") << "cmbZnameni";
+    }
+    void rozbalovaciSeznamy()
+    {
+        QFETCH(QString, jmeno);
+        Panel_ p(Cas(2005, 11, 19));
+        p.kalendar().move(0, 0);
+        p.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.kalendar()));
+        auto *c = p.najdi<QComboBox>(jmeno);
+        c->showPopup();
+        const QAbstractItemView *v = c->view();
+        QVERIFY(v->window()->isVisible());
+        // The list drops down below the field, in rows of 16 pixels, as many as it may show.
+        QVERIFY(v->window()->geometry().top() >= c->mapToGlobal(c->rect().bottomLeft()).y());
+        QCOMPARE(v->visualRect(v->model()->index(0, 0)).height(), 16);
+        QCOMPARE(v->viewport()->height(), 16 * std::min(c->count(), c->maxVisibleItems()));
+        QVERIFY(c->maxVisibleItems() < 20);
+        c->hidePopup();
+    }
+
+    void jmenoDneNahore_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("kroku"); // steps of the day up-down after start-up
+        QTest::newRow("start-up, 19 November") << QDate(2005, 11, 19) << 0;
+        QTest::newRow("start-up, 15 September, the last name") << QDate(2005, 9, 15) << 0;
+        QTest::newRow("a step to 20 November") << QDate(2005, 11, 19) << 1;
+        QTest::newRow("steps to 11 August") << QDate(2005, 8, 8) << 3;
+        QTest::newRow("steps to 26 December") << QDate(2005, 12, 20) << 6;
+    }
+    void jmenoDneNahore()
+    {
+        QFETCH(QDate, start);
+        QFETCH(int, kroku);
+        Panel_ p(QDateTime(start, QTime(12, 0)));
+        p.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.kalendar()));
+        for (int i = 0; i < kroku; ++i)
+            p.krok(p.updDen(), true);
+        QCOMPARE(p.den()->text(), QString::number(start.day() + kroku));
+        const int vybrany = p.jmena()->vybrany();
+        QVERIFY(vybrany > 0);
+        // The day's name is the list's top line, as far as the list can scroll.
+        const int viditelnych = p.jmena()->viewport()->height() / 16;
+        QCOMPARE(p.jmena()->indexAt(QPoint(2, 2)).row(),
+            std::min(vybrany, p.jmena()->count() - viditelnych));
     }
 
     void denSeVejdeDoMesice_data()

@@ -3,6 +3,7 @@
 #include "views/smery.h"
 #include "widgets/obraz.h"
 #include "widgets/panel.h"
+#include "widgets/rozvrzeni.h"
 
 #include <cmath>
 #include <span>
@@ -94,6 +95,59 @@ private slots:
                 glyf = glyf || h.pixel(x, y) == h.text();
         }
         QVERIFY(glyf);
+    }
+
+    void cisliceTri()
+    {
+        // 10:50:40: no hand comes near three o'clock.
+        Hodinky h(Cas(2005, 11, 19, 10, 50, 40));
+        QRect inkoust;
+        for (int y = 40; y < 72; ++y) {
+            for (int x = 86; x < 105; ++x) {
+                if (qGray(h.pixel(x, y)) < 128)
+                    inkoust |= QRect(x, y, 1, 1);
+            }
+        }
+        // The numeral's cell has its top-left corner at (96, 49): the glyph begins at the cell's
+        // left edge (its bearing is under a pixel) and a digit's height below the font's ascent.
+        const QFontMetricsF pismo(Pismo(11));
+        QCOMPARE(inkoust.left(), 96);
+        QCOMPARE(inkoust.top(), 49 + qRound(pismo.ascent() - pismo.capHeight()));
+        QVERIFY(inkoust.bottom() < 49 + pismo.height());
+    }
+
+    void spickaSekundovky()
+    {
+        // At second 0 the second hand ends at (56, 10): the pixel is the hand's, and above it
+        // the column looks as it does with the hand elsewhere.
+        Hodinky nula(Cas(2005, 11, 19, 15, 30, 0));
+        Hodinky pul(Cas(2005, 11, 19, 15, 30, 30));
+        QCOMPARE(nula.pixel(56, 10), nula.text());
+        QVERIFY(pul.pixel(56, 10) != pul.text());
+        for (int y = 0; y < 10; ++y)
+            QCOMPARE(nula.pixel(56, y), pul.pixel(56, y));
+    }
+
+    void textCasu_data()
+    {
+        QTest::addColumn<QTime>("cas");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("before ten, no leading zero") << QTime(9, 5, 7) << "9:05:07";
+        QTest::newRow("midnight") << QTime(0, 0, 0) << "0:00:00";
+        QTest::newRow("ten") << QTime(10, 0, 9) << "10:00:09";
+        QTest::newRow("last second") << QTime(23, 59, 59) << "23:59:59";
+    }
+    void textCasu()
+    {
+        QFETCH(QTime, cas);
+        QFETCH(QString, text);
+        TestovaciOkna t(QDateTime(QDate(2005, 11, 19), cas.addSecs(-1)));
+        t.hodiny.posun(1);
+        t.kalendar().Timer1Timer();
+        QCOMPARE(t.najdi<Panel>(u"pCas"_s)->text(), text);
+        // At start-up too.
+        TestovaciOkna start(QDateTime(QDate(2005, 11, 19), cas));
+        QCOMPARE(start.najdi<Panel>(u"pCas"_s)->text(), text);
     }
 
     void sekundovkaVNule()

@@ -147,25 +147,66 @@ private slots:
     void hodinyMimoZobrazenaLeta_data()
     {
         QTest::addColumn<QDate>("dnes");
-        QTest::addColumn<QString>("rok");
-        QTest::addColumn<QString>("den");
-        QTest::newRow("2150") << QDate(2150, 4, 6) << "2099"
-                              << "6";
-        QTest::newRow("1970") << QDate(1970, 3, 30) << "1989"
-                              << "30";
-        QTest::newRow("29 February 2104") << QDate(2104, 2, 29) << "2099"
-                                          << "28";
+        QTest::addColumn<QString>("poKroku"); // the year after one step up
+        QTest::newRow("29 March 2100") << QDate(2100, 3, 29) << "2099";
+        QTest::newRow("14 February 2100, a common year") << QDate(2100, 2, 14) << "2099";
+        QTest::newRow("29 February 2104") << QDate(2104, 2, 29) << "2099";
+        QTest::newRow("6 April 2150") << QDate(2150, 4, 6) << "2099";
+        QTest::newRow("30 March 1970") << QDate(1970, 3, 30) << "1989";
     }
     void hodinyMimoZobrazenaLeta()
     {
         QFETCH(QDate, dnes);
-        QFETCH(QString, rok);
-        QFETCH(QString, den);
+        QFETCH(QString, poKroku);
         TestovaciOkna t(QDateTime(dnes, QTime(9, 0)));
-        QCOMPARE(t.najdi<QLineEdit>(u"edtRok"_s)->text(), rok);
-        QCOMPARE(t.najdi<QLineEdit>(u"edtDen"_s)->text(), den);
-        // Today's line still names the real date.
+        TfrmKalendar &k = t.kalendar();
+        // The whole window stands on today, though the up-down admits other years.
+        QCOMPARE(t.najdi<QLineEdit>(u"edtDen"_s)->text(), QString::number(dnes.day()));
+        QCOMPARE(t.najdi<QComboBox>(u"cmbMesic"_s)->currentIndex(), dnes.month() - 1);
+        QCOMPARE(t.najdi<QLineEdit>(u"edtRok"_s)->text(), QString::number(dnes.year()));
+        QVERIFY(t.najdi<QGroupBox>(u"gbKalendar"_s)
+                    ->title()
+                    .endsWith(u' ' + QString::number(dnes.year()) + u' '));
         QVERIFY(Precti(t).datum.contains(QString::number(dnes.year())));
+        // The grid holds the month as Qt's Gregorian calendar has it, with today marked.
+        const QDate prvni(dnes.year(), dnes.month(), 1);
+        const int posun = prvni.dayOfWeek() - 1; // Monday in the top row
+        for (int b = 0; b < 42; ++b) {
+            const int den = b - posun + 1;
+            const auto *bunka = t.najdi<Panel>(u"p"_s + QString::number(b));
+            QCOMPARE(bunka->text(),
+                den >= 1 && den <= prvni.daysInMonth() ? QString::number(den) : QString());
+            QCOMPARE(bunka->barva() != QColor(Qt::white), den == dnes.day());
+        }
+        // The first step brings the year within the up-down's bounds.
+        t.najdi<UpDown>(u"updRok"_s)->step(1);
+        QCOMPARE(t.najdi<QLineEdit>(u"edtRok"_s)->text(), poKroku);
+        QVERIFY(k.findChild<QGroupBox *>(u"gbKalendar"_s)->title().endsWith(poKroku + u' '));
+    }
+
+    void znackyNaRadcich()
+    {
+        // Names and holiday lines without descenders, so that their lowest ink is the baseline.
+        TestovaciOkna t(Cas(2005, 11, 19));
+        auto *gb = t.najdi<QGroupBox>(u"gbDnes"_s);
+        const QImage obraz = gb->grab().toImage();
+        const auto spodek = [&](int x0, int x1, const QRect &pasmo) {
+            int y = -1;
+            for (int r = pasmo.top(); r <= pasmo.bottom(); ++r) {
+                for (int x = x0; x < x1; ++x) {
+                    if (qGray(obraz.pixel(x, r)) < 100)
+                        y = r;
+                }
+            }
+            return y;
+        };
+        // Each mark stands on the baseline of the line beside it.
+        for (const QString &znacka : {u"Panel12"_s, u"Panel15"_s, u"Panel13"_s, u"Panel14"_s}) {
+            const QRect misto = t.najdi<Panel>(znacka)->geometry();
+            const int uZnacky = spodek(misto.left(), misto.right() + 1, misto);
+            QVERIFY2(uZnacky >= 0, qPrintable(znacka));
+            QCOMPARE(uZnacky, spodek(misto.right() + 20, 260, misto));
+        }
     }
 
     void klikDoPaneluDavaFokusDatu_data()
@@ -192,6 +233,12 @@ private slots:
         // The arrow keys no longer step the day.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QCOMPARE(den->text(), u"19"_s);
+        // Nor can the mouse select any of the panel's text.
+        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseMove(panel, QPoint(panel->width() - 3, panel->height() - 3));
+        QTest::mouseRelease(
+            panel, Qt::LeftButton, {}, QPoint(panel->width() - 3, panel->height() - 3));
+        QVERIFY(!panel->hasSelectedText());
     }
 };
 
