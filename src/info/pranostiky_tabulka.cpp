@@ -33,6 +33,7 @@ Na Tři krále o krok dále.
 Na Tři krále mrzne stále.
 Tři králové mosty staví, nebo je boří.
 Leden jasný - roček krásný.
+Leden studený, duben zelený.
 Je-li leden nejostřejší, bude roček nejplodnější.
 Když není konec ledna studený, únor to dvakrát nahradí.
 Když roste tráva v lednu, roste špatně v červnu.
@@ -52,13 +53,12 @@ Co leden sněhem popráší, to únor s vichrem odnáší.
 Když v lednu hrom se ozve, hojnost vína je v očekávání.
 V lednu sníh a bláto, v únoru tuhé mrazy za to.
 Ryje-li krtek v lednu, končí zima v květnu.
-Když začátek ledna krásně, budou na jaře bouřky časně.
+Když je začátkem ledna krásně, budou na jaře bouřky časně.
 Lepší vlka pod oknem vidět než v lednu pluh na poli.
 Na svatého Knuta přichází zima krutá.
 Na svatého Fabiána a Šebestiána stromům opět míza dána.
-Na Vincence slunce všudy naplňuje vínem sudy.
+Na Vincence slunce plní vínem sudy.
 Na svatého Marcela zima leze do těla.
-Den jasný Pavla svatého znamená hojnost dobrého.
 
 Únor bílý - pole sílí.
 Na Hromnice o hodinu více.
@@ -149,7 +149,7 @@ Jak dlouho žába před svatým Jiřím křičí, tak dlouho bude po něm mlčet
 Před Jiřím sucho, po něm mokro.
 Je-li na svatého Jiří přímrazek, urodí se oves i pod křovím.
 Co se před svatým Jiřím zazelená, to se po něm ztratí.
-Přijde-li před Jiřím bouře, bude dlouho za kamny dobře.
+Ondřej mosty staví, Jiří je odplaví.
 Kolik mrazů do svatého Jiří, tolik do svatého Václava.
 Když před Jiřím rosa, to před Michalem mráz.
 Jiří s teplem, Mikuláš s pící.
@@ -170,7 +170,7 @@ Sníh v máji - hodně trávy.
 V máji vlhko, chladno - bude vína na dno.
 Májová voda vypije víno.
 Není-li květen ani příliš studený, ani mokrý, naplňuje stodoly i sudy.
-Roj, který se v máji rojí, za plný vůz sena stojí; ale o svatém Jáně ani za vodu džbáně.
+Roj, který se v máji rojí, za fůru sena stojí; v červnu rojení nestojí za zvonění.
 Jsou-li májové hřiby červivé, bude suché léto.
 V květnu-li hrom se ozývá, v červnu zřídka mrholívá.
 Prší-li na svatého Filipa a Jakuba v noci, bude úrodný rok.
@@ -183,7 +183,7 @@ Svatá Žofie políčka často zalije.
 Filipa Jakuba mráz - to obilí plný klas.
 Déšť svaté Žofie švestky ubije.
 Pankrác a Urban bez deště - hojnost vína.
-O svatém Mamertu zima je po čmertu.
+Déšť na svatého Mamerta přináší soužení, neboť v něm nic dobrého není.
 Na Jakuba a Filipa zelená se každá lípa.
 Svatý Jan z Nepomuku natahuje k létu ruku.
 
@@ -286,6 +286,7 @@ Je-li říjen velmi zelený, bude zato leden hodně studený.
 Říjen hojných větrů, dešťů mívá, někdy přece vesele se dívá.
 Mlhy v říjnu - sněhy v zimě.
 Spadne-li v říjnu listí, bude mokrá zima.
+Když dlouho listí nespadne, tuhá zima se přikrade.
 V říjnu hodně žaludů a bukvic oznamuje zimy víc.
 Čím déle vlaštovky u nás v říjnu prodlévají, tím déle pěkné a jasné dny potrvají.
 Když křížový pavouk se v říjnu ukrývá a nevylézá, není daleko do sněhu.
@@ -301,7 +302,6 @@ Fouká-li vítr na svatého Remigia od východu, bude teplý podzimek.
 Svatý František zahání lidi do chýšek.
 Na svatého Placida zima teplo vystřídá.
 O svaté Brigitě bývá mlha na úsvitě.
-Na svatého Kalista ucpi včelín dočista.
 Po svaté Tereze mráz po střechách leze.
 Svatá Terezie z rosičky nadělává perličky.
 Suchý Havel oznamuje suché léto.
