@@ -20,6 +20,10 @@ struct UvolniKomponentu {
     void operator()(icalcomponent *k) const { icalcomponent_free(k); }
 };
 using Komponenta = std::unique_ptr<icalcomponent, UvolniKomponentu>;
+struct UvolniVlastnost {
+    void operator()(icalproperty *v) const { icalproperty_free(v); }
+};
+using Vlastnost = std::unique_ptr<icalproperty, UvolniVlastnost>;
 
 constexpr std::string_view DomenaUid = "voranek.org";
 
@@ -197,10 +201,10 @@ private:
             throw std::bad_alloc();
         icalcomponent_add_property(udalost, icalproperty_new_uid(uid.c_str()));
         icalcomponent_add_property(udalost, icalproperty_new_dtstamp(razitko_));
-        icalcomponent_add_property(udalost, DatumVlastnosti(ICAL_DTSTART_PROPERTY, datum));
-        // Without an end, an all-day event lasts its one day (RFC 5545, 3.6.1).
-        if (const std::optional<Datum> konec = DalsiDen(datum))
-            icalcomponent_add_property(udalost, DatumVlastnosti(ICAL_DTEND_PROPERTY, *konec));
+        PripravData(datum);
+        icalcomponent_add_property(udalost, icalproperty_new_clone(zacatek_.get()));
+        if (konec_)
+            icalcomponent_add_property(udalost, icalproperty_new_clone(konec_.get()));
         icalcomponent_add_property(udalost, icalproperty_new_summary(souhrn.c_str()));
         icalcomponent_add_property(udalost, icalproperty_new_categories(std::string(druh).c_str()));
         icalcomponent_add_property(udalost, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
@@ -220,6 +224,18 @@ private:
             Posli();
     }
 
+    // The day's start and end, read once for all the day's events.
+    void PripravData(const Datum &datum)
+    {
+        if (zacatek_ && datum.den == den_.den && datum.mesic == den_.mesic && datum.rok == den_.rok)
+            return;
+        den_ = datum;
+        zacatek_.reset(DatumVlastnosti(ICAL_DTSTART_PROPERTY, datum));
+        // Without an end, an all-day event lasts its one day (RFC 5545, 3.6.1).
+        const std::optional<Datum> konec = DalsiDen(datum);
+        konec_.reset(konec ? DatumVlastnosti(ICAL_DTEND_PROPERTY, *konec) : nullptr);
+    }
+
     void Posli()
     {
         if (const int chyba = zapis_(kam_, text_.data(), text_.size()))
@@ -234,6 +250,8 @@ private:
     const icaltimetype razitko_;
     Komponenta kalendar_;
     std::string text_;
+    Datum den_ {};
+    Vlastnost zacatek_, konec_;
 };
 
 } // namespace

@@ -113,8 +113,10 @@ std::string CeskaZprava(const CLI::ParseError &e, const CLI::App &app)
         // An unknown option as typed, before any argument that came with it.
         const std::vector<std::string> navic = app.remaining();
         for (const std::string &n : navic) {
-            if (n.size() > 1 && n.starts_with('-'))
-                return "neznámá volba " + Uvozene(n.substr(0, n.find('=')));
+            if (n.size() > 1 && n.starts_with('-')) {
+                const auto rovnitko = n.find('=');
+                return "neznámá volba " + Uvozene(rovnitko > 2 ? n.substr(0, rovnitko) : n);
+            }
         }
         return "nečekaný argument " + Uvozene(navic.empty() ? std::string() : navic.front());
     }
