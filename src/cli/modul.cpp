@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -35,15 +36,23 @@ void *SymbolModulu(const char *modul, const char *symbol)
             continue;
         void *knihovna = dlopen(cesta.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!knihovna) {
-            chyba = "modul nelze načíst";
+            // The loader's own words are English; a module that is there and does not load is
+            // either damaged or has no room.
+            const std::string_view proc = dlerror();
+            chyba = proc.find("memory") != std::string_view::npos
+                    || proc.find("map") != std::string_view::npos
+                ? "nedostatek paměti"
+                : "je poškozená";
             continue;
         }
         if (void *adresa = dlsym(knihovna, symbol))
             return adresa;
-        chyba = "modul je jiné verze než program";
+        chyba = "je z jiné verze programu";
     }
-    throw Chyba("chybí součást programu " + Uvozene(modul) + ": "
-        + (chyba.empty() ? "program je nainstalován neúplně" : chyba));
+    if (chyba.empty())
+        throw Chyba(
+            "chybí součást programu " + Uvozene(modul) + ": program je nainstalován neúplně");
+    throw Chyba("součást programu " + Uvozene(modul) + " nelze načíst: " + chyba);
 }
 
 } // namespace voranek::cli
