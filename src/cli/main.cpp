@@ -30,7 +30,8 @@ Příklady:
   voranek-svatky --datum 24.12.2026  kdo má svátek na Štědrý den
   voranek-svatky --jmeno jiri        kdy má svátek Jiří
   voranek-svatky --ics 2027 --jen "Jana, Petr" --pripominka 8:00 -o jmeniny.ics
-                                     jmeniny blízkých do kalendáře, s připomínkou
+                                     jmeniny blízkých do kalendáře
+                                     s připomínkou
   voranek-svatky --autostart zapnout --jen "Jana, Petr"
                                      při každém přihlášení připomene jmeniny
                                      blízkých, v den svátku i den předem

@@ -134,8 +134,8 @@ std::string Posli(const Oznameni &oznameni)
 
 } // namespace voranek::cli
 
-extern "C" __attribute__((visibility("default"))) std::string voranek_posli_oznameni(
-    const voranek::cli::Oznameni &oznameni)
+// The module's entry point below is what the program calls.
+static std::string voranek_posli_oznameni(const voranek::cli::Oznameni &oznameni)
 {
     const voranek::cli::Hlidac hlidac;
     return voranek::cli::Posli(oznameni);

@@ -619,6 +619,12 @@ private slots:
         QTest::newRow("zapnutí k datu")
             << QStringList {"--autostart", "zapnout", "--datum", "2027-05-23"} << 2 << u"--datum"_s;
         QTest::newRow("nápověda") << QStringList {"--help"} << 0 << u"--pripominka"_s;
+        // Columns are characters on the screen, not bytes, and a terminal has 80 of them.
+        QTest::newRow("nápověda zarovnaná")
+            << QStringList {"--help"} << 0
+            << u"\n  --jen JMÉNA {11}jen [\\s\\S]*\n  --pripominka ČAS {6}připomínka "_s;
+        QTest::newRow("nápověda v 80 sloupcích")
+            << QStringList {"--help"} << 0 << u"^[^\n]{0,80}(\n[^\n]{0,80})*$"_s;
         QTest::newRow("verze") << QStringList {"--version"} << 0
                                << u"^voranek-svatky \\d+\\.\\d+"_s;
     }
