@@ -2,6 +2,7 @@
 
 #include "calendar/popisdne.h"
 #include "cli/modul.h"
+#include "cli/rozbor.h"
 #include "cli/vypis.h"
 
 #include <libical/ical.h>
@@ -58,6 +59,27 @@ icalproperty *DatumVlastnosti(icalproperty_kind druh, const Datum &datum)
     return vlastnost;
 }
 
+// When the file was made, from the clock; a clock outside the years the program computes is
+// refused rather than written as an empty time.
+Vlastnost Razitko()
+{
+    const std::time_t ted = std::time(nullptr);
+    std::tm cas {};
+    const long long rok = gmtime_r(&ted, &cas) ? cas.tm_year + 1900LL : -1;
+    if (rok < NejmensiRok || rok > NejvetsiRok)
+        throw Chyba("rok hodin počítače " + std::to_string(rok) + " je mimo rozsah "
+            + std::to_string(NejmensiRok) + "–" + std::to_string(NejvetsiRok));
+    char text[64];
+    std::snprintf(text, sizeof text, "%04lld%02d%02dT%02d%02d%02dZ", rok, cas.tm_mon + 1,
+        cas.tm_mday, cas.tm_hour, cas.tm_min, cas.tm_sec);
+    icalvalue *hodnota = icalvalue_new_from_string(ICAL_DATETIME_VALUE, text);
+    Vlastnost vlastnost(icalproperty_new(ICAL_DTSTAMP_PROPERTY));
+    if (!hodnota || !vlastnost)
+        throw std::bad_alloc();
+    icalproperty_set_value(vlastnost.get(), hodnota);
+    return vlastnost;
+}
+
 // The next day, or nothing after the last day of 9999, which no four-digit year follows.
 std::optional<Datum> DalsiDen(Datum datum)
 {
@@ -109,8 +131,7 @@ public:
         , zapis_(zapis)
         , kam_(kam)
         , obe_(zadani.kalendare[CZ] && zadani.kalendare[SK])
-        , razitko_(
-              icaltime_from_timet_with_zone(std::time(nullptr), 0, icaltimezone_get_utc_timezone()))
+        , razitko_(Razitko())
         , kalendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT))
     {
         icalcomponent *k = kalendar_.get();
@@ -200,7 +221,7 @@ private:
         if (!udalost)
             throw std::bad_alloc();
         icalcomponent_add_property(udalost, icalproperty_new_uid(uid.c_str()));
-        icalcomponent_add_property(udalost, icalproperty_new_dtstamp(razitko_));
+        icalcomponent_add_property(udalost, icalproperty_new_clone(razitko_.get()));
         PripravData(datum);
         icalcomponent_add_property(udalost, icalproperty_new_clone(zacatek_.get()));
         if (konec_)
@@ -247,7 +268,7 @@ private:
     const FunkceZapisu zapis_;
     void *const kam_;
     const bool obe_;
-    const icaltimetype razitko_;
+    const Vlastnost razitko_;
     Komponenta kalendar_;
     std::string text_;
     Datum den_ {};

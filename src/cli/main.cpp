@@ -182,6 +182,9 @@ int Kalendar(const Volby &v)
     if (!v.pripominka.empty())
         zadani.pripominka = RozeberCas(v.pripominka);
 
+    // The file is stamped with the clock's time: a clock the calendar cannot hold is refused
+    // before anything is written.
+    Dnes();
     const auto exportuj
         = reinterpret_cast<FunkceExportu>(SymbolModulu("voranek-ics.so", SymbolExportu));
     Vystup vystup(v.vystup);
