@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures voranek-svatky from a release build: the cold start of today's status line beside
-# /bin/true (median of RUNS starts, interleaved in rounds so load hits both alike), and the
-# export of every year 1989-2099 (median of EXPORTS runs). Prints a Markdown table.
+# /bin/true (median of RUNS starts, interleaved in rounds so load hits both alike), the
+# export of every year 1989-2099 (median of EXPORTS runs), and the peak memory of the longest
+# export the program accepts, 1583-9999 of both calendars with reminders. Prints a Markdown table.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -34,12 +35,22 @@ e=$(median < "$tmp/export")
 o=$(median < "$tmp/obe")
 udalosti=$(grep -c '^BEGIN:VEVENT' "$tmp/svatky.ics")
 
+# Measured by a small parent of its own: the peak of a child counts its parent's pages.
+read -r pamet cas < <(python3 -c 'import resource, subprocess, sys, time
+t = time.monotonic()
+subprocess.run(sys.argv[1:], check=True)
+print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss, time.monotonic() - t)' \
+    "$P" --ics 1583-9999 --varianta obe --pripominka 8:00 -o "$tmp/vse.ics")
+vse=$(grep -c '^BEGIN:VEVENT' "$tmp/vse.ics")
+
 cat <<TABLE
-| measure | time |
+| measure | value |
 |---|---|
 | \`/bin/true\`, median start (ms) | $(awk "BEGIN {printf \"%.2f\", $t / 1000}") |
 | \`voranek-svatky --radek\`, median start (ms) | $(awk "BEGIN {printf \"%.2f\", $r / 1000}") |
 | difference (ms) | $(awk "BEGIN {printf \"%.2f\", ($r - $t) / 1000}") |
 | \`--ics 1989-2099\` to a file (s) | $(awk "BEGIN {printf \"%.3f\", $e / 1e6}") |
 | \`--ics 1989-2099 --varianta obe\`, $udalosti events (s) | $(awk "BEGIN {printf \"%.3f\", $o / 1e6}") |
+| \`--ics 1583-9999 --varianta obe --pripominka 8:00\`, $vse events, peak memory (MB) | $(awk "BEGIN {printf \"%.1f\", $pamet / 1024}") |
+| the same, time (s) | $(awk "BEGIN {printf \"%.1f\", $cas}") |
 TABLE

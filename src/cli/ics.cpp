@@ -1,12 +1,17 @@
 #include "cli/ics.h"
 
 #include "calendar/popisdne.h"
+#include "cli/modul.h"
+#include "cli/rozbor.h"
 #include "cli/vypis.h"
 
 #include <libical/ical.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <ctime>
 #include <memory>
+#include <new>
 
 namespace voranek::cli {
 
@@ -16,8 +21,83 @@ struct UvolniKomponentu {
     void operator()(icalcomponent *k) const { icalcomponent_free(k); }
 };
 using Komponenta = std::unique_ptr<icalcomponent, UvolniKomponentu>;
+struct UvolniVlastnost {
+    void operator()(icalproperty *v) const { icalproperty_free(v); }
+};
+using Vlastnost = std::unique_ptr<icalproperty, UvolniVlastnost>;
 
 constexpr std::string_view DomenaUid = "voranek.org";
+
+// The file goes out in pieces of about this size.
+constexpr std::size_t Kus = 64 * 1024;
+
+// A write that failed ends the export; the writer knows why.
+struct ZapisSelhal {
+    int chyba;
+};
+
+// The text of a component, freed by libical's own allocator.
+std::string_view TextKomponenty(icalcomponent *k, char *&text)
+{
+    text = icalcomponent_as_ical_string_r(k);
+    if (!text)
+        throw std::bad_alloc();
+    return text;
+}
+
+// A date property written from the date itself: libical's date type turns years after 3000
+// into an empty date, while every year the program computes is a valid RFC 5545 date.
+icalproperty *DatumVlastnosti(icalproperty_kind druh, const Datum &datum)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", datum.rok, datum.mesic, datum.den);
+    icalvalue *hodnota = icalvalue_new_from_string(ICAL_DATE_VALUE, text);
+    icalproperty *vlastnost = icalproperty_new(druh);
+    if (!hodnota || !vlastnost)
+        throw std::bad_alloc();
+    icalproperty_set_value(vlastnost, hodnota);
+    return vlastnost;
+}
+
+// When the file was made, from the clock; a clock outside the years the program computes is
+// refused rather than written as an empty time.
+Vlastnost Razitko()
+{
+    const std::time_t ted = std::time(nullptr);
+    std::tm cas {};
+    const long long rok = gmtime_r(&ted, &cas) ? cas.tm_year + 1900LL : -1;
+    if (rok < NejmensiRok || rok > NejvetsiRok)
+        throw Chyba("rok hodin počítače " + std::to_string(rok) + " je mimo rozsah "
+            + std::to_string(NejmensiRok) + "–" + std::to_string(NejvetsiRok));
+    char text[64];
+    std::snprintf(text, sizeof text, "%04lld%02d%02dT%02d%02d%02dZ", rok, cas.tm_mon + 1,
+        cas.tm_mday, cas.tm_hour, cas.tm_min, cas.tm_sec);
+    icalvalue *hodnota = icalvalue_new_from_string(ICAL_DATETIME_VALUE, text);
+    Vlastnost vlastnost(icalproperty_new(ICAL_DTSTAMP_PROPERTY));
+    if (!hodnota || !vlastnost)
+        throw std::bad_alloc();
+    icalproperty_set_value(vlastnost.get(), hodnota);
+    return vlastnost;
+}
+
+// The next day, or nothing after the last day of 9999, which no four-digit year follows.
+std::optional<Datum> DalsiDen(Datum datum)
+{
+    if (datum.den < DnyVMesici(datum.mesic, datum.rok)) {
+        ++datum.den;
+        return datum;
+    }
+    datum.den = 1;
+    if (datum.mesic < 12) {
+        ++datum.mesic;
+        return datum;
+    }
+    if (datum.rok >= 9999)
+        return std::nullopt;
+    datum.mesic = 1;
+    ++datum.rok;
+    return datum;
+}
 
 // A part of a UID from an entry or a person: "Adam a Eva" gives "adam-a-eva".
 std::string Slug(std::string_view text)
@@ -46,11 +126,12 @@ std::string Nazev(const ZadaniExportu &zadani)
 class Export
 {
 public:
-    explicit Export(const ZadaniExportu &zadani)
+    Export(const ZadaniExportu &zadani, FunkceZapisu zapis, void *kam)
         : zadani_(zadani)
+        , zapis_(zapis)
+        , kam_(kam)
         , obe_(zadani.kalendare[CZ] && zadani.kalendare[SK])
-        , razitko_(
-              icaltime_from_timet_with_zone(std::time(nullptr), 0, icaltimezone_get_utc_timezone()))
+        , razitko_(Razitko())
         , kalendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT))
     {
         icalcomponent *k = kalendar_.get();
@@ -66,13 +147,16 @@ public:
         icalcomponent_add_property(k, x);
     }
 
-    std::string Text()
+    void Zapis()
     {
-        // Each event is written and freed at once: a tree of a century's events costs more in
-        // memory traffic than the writing itself.
-        char *obal = icalcomponent_as_ical_string_r(kalendar_.get());
-        const std::string_view text(obal);
+        // Each event is written and freed at once, and the text goes out as it grows: memory
+        // stays the same for a year or for thousands of them.
+        char *obal = nullptr;
+        const std::string_view text = TextKomponenty(kalendar_.get(), obal);
+        const std::unique_ptr<char, decltype(&icalmemory_free_buffer)> uvolni(
+            obal, icalmemory_free_buffer);
         const auto konec = text.rfind("END:VCALENDAR");
+        text_.reserve(Kus + 4096);
         text_.append(text.substr(0, konec));
         KalendarDnu kalendar = VytvorKalendarDnu();
         for (int rok = zadani_.od; rok <= zadani_.doRoku; ++rok) {
@@ -85,8 +169,7 @@ public:
             }
         }
         text_.append(text.substr(konec));
-        icalmemory_free_buffer(obal);
-        return std::move(text_);
+        Posli();
     }
 
 private:
@@ -128,23 +211,21 @@ private:
         if (obe_)
             souhrn += typ == CZ ? " (CZ)" : " (SK)";
 
-        icaltimetype zacatek = icaltime_null_date();
-        zacatek.year = datum.rok;
-        zacatek.month = datum.mesic;
-        zacatek.day = datum.den;
-        icaltimetype konec = zacatek;
-        icaltime_adjust(&konec, 1, 0, 0, 0);
-
         char den[32];
         std::snprintf(den, sizeof den, "%04d%02d%02d", datum.rok, datum.mesic, datum.den);
         const std::string uid
             = std::string(den) + (typ == CZ ? "-cz-" : "-sk-") + co + "@" + std::string(DomenaUid);
 
-        icalcomponent *udalost = icalcomponent_new_vevent();
+        const Komponenta vlastnik(icalcomponent_new_vevent());
+        icalcomponent *udalost = vlastnik.get();
+        if (!udalost)
+            throw std::bad_alloc();
         icalcomponent_add_property(udalost, icalproperty_new_uid(uid.c_str()));
-        icalcomponent_add_property(udalost, icalproperty_new_dtstamp(razitko_));
-        icalcomponent_add_property(udalost, icalproperty_new_dtstart(zacatek));
-        icalcomponent_add_property(udalost, icalproperty_new_dtend(konec));
+        icalcomponent_add_property(udalost, icalproperty_new_clone(razitko_.get()));
+        PripravData(datum);
+        icalcomponent_add_property(udalost, icalproperty_new_clone(zacatek_.get()));
+        if (konec_)
+            icalcomponent_add_property(udalost, icalproperty_new_clone(konec_.get()));
         icalcomponent_add_property(udalost, icalproperty_new_summary(souhrn.c_str()));
         icalcomponent_add_property(udalost, icalproperty_new_categories(std::string(druh).c_str()));
         icalcomponent_add_property(udalost, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
@@ -157,30 +238,80 @@ private:
                 icalproperty_new_trigger(icaltriggertype_from_int(*zadani_.pripominka * 60)));
             icalcomponent_add_component(udalost, alarm);
         }
-        char *text = icalcomponent_as_ical_string_r(udalost);
-        text_ += text;
+        char *text = nullptr;
+        text_ += TextKomponenty(udalost, text);
         icalmemory_free_buffer(text);
-        icalcomponent_free(udalost);
+        if (text_.size() >= Kus)
+            Posli();
+    }
+
+    // The day's start and end, read once for all the day's events.
+    void PripravData(const Datum &datum)
+    {
+        if (zacatek_ && datum.den == den_.den && datum.mesic == den_.mesic && datum.rok == den_.rok)
+            return;
+        den_ = datum;
+        zacatek_.reset(DatumVlastnosti(ICAL_DTSTART_PROPERTY, datum));
+        // Without an end, an all-day event lasts its one day (RFC 5545, 3.6.1).
+        const std::optional<Datum> konec = DalsiDen(datum);
+        konec_.reset(konec ? DatumVlastnosti(ICAL_DTEND_PROPERTY, *konec) : nullptr);
+    }
+
+    void Posli()
+    {
+        if (const int chyba = zapis_(kam_, text_.data(), text_.size()))
+            throw ZapisSelhal {chyba};
+        text_.clear();
     }
 
     const ZadaniExportu &zadani_;
+    const FunkceZapisu zapis_;
+    void *const kam_;
     const bool obe_;
-    const icaltimetype razitko_;
+    const Vlastnost razitko_;
     Komponenta kalendar_;
     std::string text_;
+    Datum den_ {};
+    Vlastnost zacatek_, konec_;
 };
 
 } // namespace
 
+int ExportIcs(const ZadaniExportu &zadani, FunkceZapisu zapis, void *kam)
+{
+    try {
+        Export(zadani, zapis, kam).Zapis();
+    } catch (const ZapisSelhal &z) {
+        return z.chyba;
+    }
+    return 0;
+}
+
 std::string ExportIcs(const ZadaniExportu &zadani)
 {
-    return Export(zadani).Text();
+    std::string text;
+    ExportIcs(
+        zadani,
+        [](void *kam, const char *data, std::size_t delka) noexcept {
+            try {
+                static_cast<std::string *>(kam)->append(data, delka);
+                return 0;
+            } catch (const std::bad_alloc &) {
+                return ENOMEM;
+            }
+        },
+        &text);
+    return text;
 }
 
 } // namespace voranek::cli
 
-extern "C" __attribute__((visibility("default"))) std::string voranek_export_ics(
-    const voranek::cli::ZadaniExportu &zadani)
+extern "C" __attribute__((visibility("default"))) int voranek_export_ics(
+    const voranek::cli::ZadaniExportu *zadani, voranek::cli::FunkceZapisu zapis, void *kam,
+    char *zprava, std::size_t velikost) noexcept
 {
-    return voranek::cli::ExportIcs(zadani);
+    using namespace voranek::cli;
+    // A failed write leaves the line to the writer, which knows the file.
+    return VstupModulu(zprava, velikost,
+        [&](std::string &) { return ExportIcs(*zadani, zapis, kam) == 0 ? Hotovo : SpatneZadani; });
 }

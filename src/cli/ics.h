@@ -20,12 +20,22 @@ struct ZadaniExportu {
     std::optional<int> pripominka;
 };
 
-// The whole file, RFC 5545, lines ended by CRLF.
+// Takes the next piece of the file; returns 0, or the errno of a failed write.
+using FunkceZapisu = int (*)(void *kam, const char *data, std::size_t delka) noexcept;
+
+// The file, RFC 5545, lines ended by CRLF, handed to zapis piece by piece as the events are
+// made, so memory stays the same for any range of years. Returns 0, or the errno of the write
+// that failed and ended the export.
+int ExportIcs(const ZadaniExportu &zadani, FunkceZapisu zapis, void *kam);
+
+// The whole file as one text.
 std::string ExportIcs(const ZadaniExportu &zadani);
 
 // The export lives in a module of its own, loaded only when a file is asked for: the calendar
-// library it needs would slow every other start of the program.
+// library it needs would slow every other start of the program. Its entry point, as modul.h
+// describes entry points:
 inline constexpr const char *SymbolExportu = "voranek_export_ics";
-using FunkceExportu = std::string (*)(const ZadaniExportu &);
+using FunkceExportu = int (*)(const ZadaniExportu *zadani, FunkceZapisu zapis, void *kam,
+    char *zprava, std::size_t velikost) noexcept;
 
 } // namespace voranek::cli

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <unistd.h>
 
 using namespace voranek;
@@ -25,24 +26,68 @@ namespace {
 
 constexpr const char *Zapati = R"(
 Příklady:
-  voranek-svatky                       kdo má dnes svátek
-  voranek-svatky --datum 24.12.2026    kdo má svátek na Štědrý den
-  voranek-svatky --jmeno jiri          kdy má svátek Jiří
+  voranek-svatky                     kdo má dnes svátek
+  voranek-svatky --datum 24.12.2026  kdo má svátek na Štědrý den
+  voranek-svatky --jmeno jiri        kdy má svátek Jiří
   voranek-svatky --ics 2027 --jen "Jana, Petr" --pripominka 8:00 -o jmeniny.ics
-                                       jmeniny blízkých do kalendáře, s připomínkou
+                                     jmeniny blízkých do kalendáře
+                                     s připomínkou
   voranek-svatky --autostart zapnout --jen "Jana, Petr"
-                                       při každém přihlášení připomene jmeniny blízkých,
-                                       v den svátku i den předem
+                                     při každém přihlášení připomene jmeniny
+                                     blízkých, v den svátku i den předem
 
-Návratový kód: 0 hotovo, 1 nic nenalezeno nebo plocha nenabízí oznámení, 2 chybné zadání.)";
+Návratový kód: 0 hotovo, 1 nic nenalezeno nebo plocha nenabízí oznámení,
+2 chybné zadání.)";
 
-// Help without the lists of options that need or exclude each other: the messages say that.
+// Characters on the screen: every character of the help takes one column.
+std::size_t Sirka(std::string_view text)
+{
+    std::size_t sirka = 0;
+    for (char c : text)
+        sirka += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return sirka;
+}
+
+constexpr std::size_t SirkaNapovedy = 80;
+
+// Help without the lists of options that need or exclude each other (the messages say that),
+// aligned by characters rather than bytes and wrapped to the width of a terminal.
 class Formatter : public CLI::Formatter
 {
 public:
     std::string make_option_opts(const CLI::Option *volba) const override
     {
         return volba->get_type_name().empty() ? "" : " " + volba->get_type_name();
+    }
+
+    std::string make_option(const CLI::Option *volba, bool pozicni) const override
+    {
+        std::string radek = "  " + make_option_name(volba, pozicni) + make_option_opts(volba);
+        std::size_t sirka = Sirka(radek);
+        if (sirka + 1 > column_width_) {
+            radek += '\n';
+            sirka = 0;
+        }
+        std::string_view popis = volba->get_description();
+        while (!popis.empty()) {
+            const auto mezera = popis.find(' ');
+            const std::string_view slovo = popis.substr(0, mezera);
+            popis.remove_prefix(mezera == std::string_view::npos ? popis.size() : mezera + 1);
+            if (sirka > column_width_ && sirka + 1 + Sirka(slovo) > SirkaNapovedy) {
+                radek += '\n';
+                sirka = 0;
+            }
+            if (sirka < column_width_) {
+                radek.append(column_width_ - sirka, ' ');
+                sirka = column_width_;
+            } else {
+                radek += ' ';
+                ++sirka;
+            }
+            radek += slovo;
+            sirka += Sirka(slovo);
+        }
+        return radek + '\n';
     }
 };
 
@@ -62,12 +107,19 @@ std::string Volba(const std::string &zprava, std::size_t od = 0)
     return zprava.substr(zacatek, konec - zacatek);
 }
 
-std::string CeskaZprava(const CLI::ParseError &e)
+std::string CeskaZprava(const CLI::ParseError &e, const CLI::App &app)
 {
     const std::string zprava = e.what();
     if (dynamic_cast<const CLI::ExtrasError *>(&e)) {
-        const std::string navic = zprava.substr(zprava.find(": ") + 2);
-        return (navic.starts_with("-") ? "neznámá volba " : "nečekaný argument ") + Uvozene(navic);
+        // An unknown option as typed, before any argument that came with it.
+        const std::vector<std::string> navic = app.remaining();
+        for (const std::string &n : navic) {
+            if (n.size() > 1 && n.starts_with('-')) {
+                const auto rovnitko = n.find('=');
+                return "neznámá volba " + Uvozene(rovnitko > 2 ? n.substr(0, rovnitko) : n);
+            }
+        }
+        return "nečekaný argument " + Uvozene(navic.empty() ? std::string() : navic.front());
     }
     if (dynamic_cast<const CLI::ExcludesError *>(&e)) {
         const std::string prvni = Volba(zprava);
@@ -85,7 +137,10 @@ std::string CeskaZprava(const CLI::ParseError &e)
             return "volba " + Volba(zprava) + " je zadána vícekrát";
         return "volba " + Volba(zprava) + " potřebuje hodnotu";
     }
-    return "chybně zadané volby (" + zprava + ")";
+    // --help=x and --version=x: the value of a flag that takes none.
+    if (dynamic_cast<const CLI::ConversionError *>(&e) && !Volba(zprava).empty())
+        return "volba " + Volba(zprava) + " nebere hodnotu";
+    return "chybně zadané volby: zkuste voranek-svatky --help";
 }
 
 void Vypis(const std::string &text)
@@ -127,13 +182,21 @@ int Kalendar(const Volby &v)
     if (!v.pripominka.empty())
         zadani.pripominka = RozeberCas(v.pripominka);
 
+    // The file is stamped with the clock's time: a clock the calendar cannot hold is refused
+    // before anything is written.
+    Dnes();
     const auto exportuj
         = reinterpret_cast<FunkceExportu>(SymbolModulu("voranek-ics.so", SymbolExportu));
-    const std::string text = exportuj(zadani);
-    if (v.vystup.empty())
-        Vypis(text);
-    else
-        ZapisCely(v.vystup, text);
+    Vystup vystup(v.vystup);
+    char zprava[512] = "";
+    if (exportuj(&zadani, static_cast<FunkceZapisu>(&Vystup::Zapis), &vystup, zprava, sizeof zprava)
+        != Hotovo) {
+        // The temporary file goes with vystup; a file already there stays as it was.
+        if (zprava[0] == '\0' && vystup.ChybaZapisu() != 0)
+            vystup.Selhani(vystup.ChybaZapisu());
+        throw Chyba(zprava[0] != '\0' ? zprava : "vnitřní chyba programu");
+    }
+    vystup.Dokonci();
     return Hotovo;
 }
 
@@ -165,11 +228,11 @@ int Oznam(const Volby &v, const Datum &dnes)
         return Hotovo;
     const auto posli
         = reinterpret_cast<FunkceOdeslani>(SymbolModulu("voranek-oznameni.so", SymbolOdeslani));
-    const std::string chyba = posli(*oznameni);
-    if (chyba.empty())
-        return Hotovo;
-    std::fprintf(stderr, "%s\n", chyba.c_str());
-    return NicNenalezeno;
+    char zprava[512] = "";
+    const int kod = posli(&*oznameni, zprava, sizeof zprava);
+    if (kod != Hotovo)
+        std::fprintf(stderr, "%s\n", JedenRadek(zprava, 300).c_str());
+    return kod;
 }
 
 int Autostart(const Volby &v)
@@ -243,18 +306,20 @@ int Spust(int argc, char **argv)
     auto *ics
         = app.add_option("--ics", v.ics, "kalendář iCalendar na rok nebo roky: 2027, 2027-2030")
               ->type_name("ROKY");
-    app.add_option("--varianta", v.varianta, "kalendář cz, sk nebo obe (výchozí cz)")
-        ->type_name("VARIANTA")
-        ->needs(ics);
+    auto *varianta
+        = app.add_option("--varianta", v.varianta, "kalendář cz, sk nebo obe (výchozí cz)")
+              ->type_name("VARIANTA")
+              ->needs(ics);
     auto *jen = app.add_option("--jen", v.jen,
                        "jen jmeniny těchto jmen: \"Jana, Petr\" (u oznámení CZ i SK)")
                     ->type_name("JMÉNA");
-    app.add_option("--pripominka", v.pripominka, "připomínka v den jmenin v daný čas, např. 8:00")
-        ->type_name("ČAS")
-        ->needs(ics);
-    app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
-        ->type_name("SOUBOR")
-        ->needs(ics);
+    auto *pripominka = app.add_option("--pripominka", v.pripominka,
+                              "připomínka v den jmenin v daný čas, např. 8:00")
+                           ->type_name("ČAS")
+                           ->needs(ics);
+    auto *vystup = app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
+                       ->type_name("SOUBOR")
+                       ->needs(ics);
     auto *oznameni
         = app.add_flag("--oznameni", v.oznameni,
                  "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
@@ -283,7 +348,15 @@ int Spust(int argc, char **argv)
         Vypis(std::string(e.what()) + "\n");
         return Hotovo;
     } catch (const CLI::ParseError &e) {
-        throw Chyba(CeskaZprava(e));
+        throw Chyba(CeskaZprava(e, app));
+    }
+    // An empty value is a mistake, not a wish for the default.
+    for (const CLI::Option *volba :
+        {datum, jmeno, ics, varianta, jen, pripominka, vystup, autostart}) {
+        for (const std::string &hodnota : volba->results()) {
+            if (hodnota.empty())
+                throw Chyba("volba " + volba->get_name() + " potřebuje hodnotu");
+        }
     }
 
     v.sJen = jen->count() > 0;
@@ -293,13 +366,11 @@ int Spust(int argc, char **argv)
         return Autostart(v);
     if (!v.ics.empty() || ics->count() > 0)
         return Kalendar(v);
-    const Datum den = v.datum.empty() ? Dnes() : RozeberDatum(v.datum);
-    if (den.rok < NejmensiRok || den.rok > NejvetsiRok)
-        throw Chyba("rok hodin počítače " + std::to_string(den.rok) + " je mimo rozsah "
-            + std::to_string(NejmensiRok) + "–" + std::to_string(NejvetsiRok));
+    const Datum den = datum->count() == 0 ? Dnes() : RozeberDatum(v.datum);
     if (jmeno->count() > 0) {
         if (Slozene(v.jmeno).empty())
-            throw Chyba("prázdné jméno: zadejte například --jmeno jiri");
+            throw Chyba("jméno " + Uvozene(v.jmeno)
+                + " neobsahuje písmena: zadejte například --jmeno jiri");
         return Jmeno(v, den);
     }
     if (v.oznameni)
@@ -311,10 +382,15 @@ int Spust(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    const char *zprava = "vnitřní chyba programu";
     try {
         return Spust(argc, argv);
     } catch (const Chyba &e) {
-        std::fprintf(stderr, "voranek-svatky: %s\n", e.what());
+        std::fprintf(stderr, "voranek-svatky: %s\n", JedenRadek(e.what(), 300).c_str());
         return SpatneZadani;
-    }
+    } catch (const std::bad_alloc &) {
+        zprava = "nedostatek paměti";
+    } catch (...) { }
+    std::fprintf(stderr, "voranek-svatky: %s\n", zprava);
+    return SpatneZadani;
 }

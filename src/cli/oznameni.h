@@ -35,9 +35,10 @@ inline constexpr const char *IkonaAplikace = "org.voranek.Voranek";
 
 // The desktop's notification library and the session bus live in a module of their own,
 // loaded only when a notification is sent: every other start of the program stays quick.
-// The function returns "" once the desktop has the notification, otherwise the one line that
-// says why it has not.
-inline constexpr const char *SymbolOdeslani = "voranek_posli_oznameni";
-using FunkceOdeslani = std::string (*)(const Oznameni &);
+// Its entry point, as modul.h describes entry points, returns 0 once the desktop has the
+// notification, otherwise 1 and the one line that says why it has not.
+inline constexpr const char *SymbolOdeslani = "voranek_oznam";
+using FunkceOdeslani
+    = int (*)(const Oznameni *oznameni, char *zprava, std::size_t velikost) noexcept;
 
 } // namespace voranek::cli

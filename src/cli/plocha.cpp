@@ -1,4 +1,5 @@
 // Sends a notification to the desktop through the freedesktop notification service.
+#include "cli/modul.h"
 #include "cli/oznameni.h"
 
 #include <libnotify/notify.h>
@@ -133,9 +134,19 @@ std::string Posli(const Oznameni &oznameni)
 
 } // namespace voranek::cli
 
-extern "C" __attribute__((visibility("default"))) std::string voranek_posli_oznameni(
-    const voranek::cli::Oznameni &oznameni)
+// The module's entry point below is what the program calls.
+static std::string voranek_posli_oznameni(const voranek::cli::Oznameni &oznameni)
 {
     const voranek::cli::Hlidac hlidac;
     return voranek::cli::Posli(oznameni);
+}
+
+extern "C" __attribute__((visibility("default"))) int voranek_oznam(
+    const voranek::cli::Oznameni *oznameni, char *zprava, std::size_t velikost) noexcept
+{
+    using namespace voranek::cli;
+    return VstupModulu(zprava, velikost, [&](std::string &radek) {
+        radek = voranek_posli_oznameni(*oznameni);
+        return radek.empty() ? Hotovo : NicNenalezeno;
+    });
 }

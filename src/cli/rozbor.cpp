@@ -135,7 +135,13 @@ Datum Dnes()
 {
     const std::time_t ted = std::time(nullptr);
     std::tm cas {};
-    localtime_r(&ted, &cas);
+    // The year is checked whole: a clock set past 65535 must not come out as some other year.
+    if (!localtime_r(&ted, &cas))
+        throw Chyba("hodiny počítače ukazují čas, který nelze převést na datum");
+    const long long rok = cas.tm_year + 1900LL;
+    if (rok < NejmensiRok || rok > NejvetsiRok)
+        throw Chyba("rok hodin počítače " + std::to_string(rok) + " je mimo rozsah "
+            + std::to_string(NejmensiRok) + "–" + std::to_string(NejvetsiRok));
     return {static_cast<std::uint16_t>(cas.tm_mday), static_cast<std::uint16_t>(cas.tm_mon + 1),
         static_cast<std::uint16_t>(cas.tm_year + 1900)};
 }

@@ -87,6 +87,41 @@ class Klienti(unittest.TestCase):
         # A second import of the same days updates the events instead of doubling them.
         self.assertEqual(importuj(), pocet)
 
+    def test_khal_po_roce_3000(self):
+        """The years past 3000 that the calendar library cannot hold come out as real dates."""
+        env = self.prostredi("khal3000")
+        udalosti = os.path.join(env["HOME"], "svatky")
+        os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "khal"))
+        with open(os.path.join(env["XDG_CONFIG_HOME"], "khal", "config"), "w") as f:
+            f.write(f"[calendars]\n[[svatky]]\npath = {udalosti}\ntype = calendar\n"
+                    "[locale]\ndateformat = %Y-%m-%d\nlongdateformat = %Y-%m-%d\n")
+        soubor = os.path.join(env["HOME"], "3000.ics")
+        subprocess.run([PROGRAM, "--ics", "3000-3001", "-o", soubor], check=True)
+        subprocess.run(["khal", "import", "--batch", "-a", "svatky", soubor], env=env, check=True,
+                       capture_output=True)
+        beh = subprocess.run(["khal", "list", "--format", "{title}|{start}|{end}", "3000-12-31",
+                              "2d"], env=env, check=True, capture_output=True, text=True)
+        self.assertEqual(sorted(r for r in beh.stdout.splitlines() if "|" in r), [
+            "Den obnovy samostatného Čs. státu / Nový rok|3001-01-01|3001-01-01",
+            "Silvestr|3000-12-31|3000-12-31",
+            "Svátek má Silvestr|3000-12-31|3000-12-31",
+        ])
+
+    def test_rok_9999(self):
+        """Every event of the last year the program computes has its own day, one day long."""
+        kalendar = icalendar.Calendar.from_ical(export("--ics", "9999", "--varianta", "obe"))
+        dny = set()
+        for u in kalendar.walk("VEVENT"):
+            zacatek = u.decoded("DTSTART")
+            self.assertEqual(zacatek.year, 9999)
+            dny.add(zacatek)
+            if zacatek == datetime.date(9999, 12, 31):
+                # No four-digit year follows: the day is the event's length by default.
+                self.assertNotIn("DTEND", u)
+            else:
+                self.assertEqual(u.decoded("DTEND") - zacatek, datetime.timedelta(days=1))
+        self.assertEqual(len(dny), 365)
+
     def test_calcurse(self):
         env = self.prostredi("calcurse")
         data = os.path.join(env["HOME"], "calcurse")

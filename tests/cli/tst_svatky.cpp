@@ -12,12 +12,18 @@
 #include <nlohmann/json.hpp>
 
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <set>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace voranek;
 using namespace voranek::cli;
@@ -67,10 +73,13 @@ QList<Udalost> Udalosti(const std::string &text)
         const icalproperty *druh = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY);
         u.druh = druh ? QString::fromUtf8(icalproperty_get_categories(druh)) : QString();
         const icaltimetype zacatek = icalcomponent_get_dtstart(e);
-        const icaltimetype konec = icalcomponent_get_dtend(e);
-        if (zacatek.is_date && konec.is_date) {
+        if (zacatek.is_date)
             u.zacatek = QString::fromLatin1(icaltime_as_ical_string(zacatek));
-            u.konec = QString::fromLatin1(icaltime_as_ical_string(konec));
+        // The end as written, not as the library would make it up.
+        if (icalproperty *p = icalcomponent_get_first_property(e, ICAL_DTEND_PROPERTY)) {
+            const icaltimetype konec = icalproperty_get_dtend(p);
+            u.konec = konec.is_date ? QString::fromLatin1(icaltime_as_ical_string(konec))
+                                    : u"není den"_s;
         }
         const icalproperty *transp = icalcomponent_get_first_property(e, ICAL_TRANSP_PROPERTY);
         u.transp
@@ -112,6 +121,11 @@ QStringList ArgumentyExec(const std::string &hodnota)
     }
     g_key_file_free(soubor);
     return argumenty;
+}
+
+QString Nazev(const QString &cesta)
+{
+    return cesta.mid(cesta.lastIndexOf(u'/') + 1);
 }
 
 struct Beh {
@@ -341,6 +355,9 @@ private slots:
         QTest::newRow("CZ 2027") << 2027 << true << false;
         QTest::newRow("SK 2024") << 2024 << false << true;
         QTest::newRow("obě 2100") << 2100 << true << true;
+        // Years the calendar library cannot hold in its date type.
+        QTest::newRow("CZ 3000") << 3000 << true << false;
+        QTest::newRow("obě 9999") << 9999 << true << true;
     }
     void exportRoku()
     {
@@ -372,7 +389,11 @@ private slots:
             QCOMPARE(u.transp, u"TRANSPARENT"_s);
             const QDate zacatek = QDate::fromString(u.zacatek, u"yyyyMMdd"_s);
             QCOMPARE(zacatek.year(), rok);
-            QCOMPARE(QDate::fromString(u.konec, u"yyyyMMdd"_s), zacatek.addDays(1));
+            // No four-digit year follows 9999: its last day ends without a DTEND.
+            if (zacatek == QDate(9999, 12, 31))
+                QCOMPARE(u.konec, QString());
+            else
+                QCOMPARE(QDate::fromString(u.konec, u"yyyyMMdd"_s), zacatek.addDays(1));
             QVERIFY(u.uid.startsWith(u.zacatek));
             QVERIFY(u.spoustec.isEmpty());
             QCOMPARE(u.souhrn.endsWith(u")"_s) && !u.souhrn.endsWith(u":-)"_s), cz && sk);
@@ -558,7 +579,23 @@ private slots:
         QTest::newRow("jméno dnes") << QStringList {"--jmeno", "Jiří", "--datum", "24.4.2027"} << 0
                                     << u"^Jiří \\(CZ\\): 24. dubna, dnes\n$"_s;
         QTest::newRow("bez jména") << QStringList {"--jmeno", "qwerty"} << 1 << u"„qwerty“"_s;
-        QTest::newRow("prázdné jméno") << QStringList {"--jmeno", ""} << 2 << u"jméno"_s;
+        QTest::newRow("prázdné jméno") << QStringList {"--jmeno", ""} << 2 << u"--jmeno"_s;
+        QTest::newRow("prázdné datum") << QStringList {"--datum", ""} << 2 << u"--datum"_s;
+        QTest::newRow("prázdný soubor")
+            << QStringList {"--ics", "2027", "-o", ""} << 2 << u"--vystup"_s;
+        QTest::newRow("prázdná připomínka")
+            << QStringList {"--ics", "2027", "--pripominka="} << 2 << u"--pripominka"_s;
+        QTest::newRow("řídicí znaky") << QStringList {"--datum", "1.\n1.\x1b[2J2027\r"} << 2
+                                      << QString::fromUtf8(R"(„1\.\\n1\.\\x1B\[2J2027\\r“)");
+        QTest::newRow("dlouhá hodnota")
+            << QStringList {"--ics", QString(120000, u'9')} << 2 << u"^[^9]*9{60}…“[^9]*$"_s;
+        QTest::newRow("neznámá volba s hodnotou")
+            << QStringList {"--Datum", "1.1.2027"} << 2 << u"volba „--Datum“$"_s;
+        QTest::newRow("hodnota verze") << QStringList {"--version=x"} << 2 << u"--version"_s;
+        QTest::newRow("soubor místo složky") << QStringList {"--ics", "2027", "-o",
+            "/etc/passwd/svatky.ics"} << 2 << u"„/etc/passwd“ není složka"_s;
+        QTest::newRow("složka bez souborů")
+            << QStringList {"--ics", "2027", "-o", "/proc/version"} << 2 << u"složce „/proc“"_s;
         QTest::newRow("nemožné datum")
             << QStringList {"--datum", "2026-02-30"} << 2 << u"„2026-02-30“"_s;
         QTest::newRow("rok mimo") << QStringList {"--ics", "1500"} << 2 << u"1500"_s;
@@ -582,6 +619,12 @@ private slots:
         QTest::newRow("zapnutí k datu")
             << QStringList {"--autostart", "zapnout", "--datum", "2027-05-23"} << 2 << u"--datum"_s;
         QTest::newRow("nápověda") << QStringList {"--help"} << 0 << u"--pripominka"_s;
+        // Columns are characters on the screen, not bytes, and a terminal has 80 of them.
+        QTest::newRow("nápověda zarovnaná")
+            << QStringList {"--help"} << 0
+            << u"\n  --jen JMÉNA {11}jen [\\s\\S]*\n  --pripominka ČAS {6}připomínka "_s;
+        QTest::newRow("nápověda v 80 sloupcích")
+            << QStringList {"--help"} << 0 << u"^[^\n]{0,80}(\n[^\n]{0,80})*$"_s;
         QTest::newRow("verze") << QStringList {"--version"} << 0
                                << u"^voranek-svatky \\d+\\.\\d+"_s;
     }
@@ -635,6 +678,166 @@ private slots:
         if (geteuid() != 0) // root writes anywhere
             QCOMPARE(beh.kod, 2);
         QCOMPARE(QDir(slozka.path()).entryList(QDir::Files).size(), beh.kod == 0 ? 2 : 1);
+    }
+
+    // What the file name leads to is written into and stays what it was: the file behind a
+    // link, with its rights, a device, a pipe, the program's own standard output. The device
+    // and the link to standard output are made in the test's folder, as /dev/null and
+    // /dev/stdout are: a program that replaced them there would break the whole system.
+    void zapisDoCile_data()
+    {
+        QTest::addColumn<QString>("cil");
+        QTest::newRow("odkaz do jiné složky") << u"odkaz"_s;
+        QTest::newRow("soukromý soubor") << u"soukromy"_s;
+        QTest::newRow("pojmenovaná roura") << u"roura"_s;
+        QTest::newRow("standardní výstup") << u"stdout"_s;
+        QTest::newRow("zařízení") << u"null"_s;
+        QTest::newRow("nejdelší název") << QString(255, u'j');
+    }
+    void zapisDoCile()
+    {
+        QFETCH(QString, cil);
+        QTemporaryDir slozka, jinde;
+        QString cesta = slozka.filePath(cil);
+        QString soubor = cesta; // where the calendar is to be read
+        QProcess ctenar;
+        struct stat predtim {
+        };
+        if (cil == u"odkaz"_s) {
+            soubor = jinde.filePath(u"svatky.ics"_s);
+            QFile stary(soubor);
+            QVERIFY(stary.open(QIODevice::WriteOnly));
+            stary.write("stary\n");
+            stary.close();
+            QVERIFY(QFile::link(soubor, cesta));
+        } else if (cil == u"soukromy"_s) {
+            QFile stary(cesta);
+            QVERIFY(stary.open(QIODevice::WriteOnly));
+            stary.close();
+            QVERIFY(chmod(cesta.toLocal8Bit().constData(), 0600) == 0);
+            QVERIFY(chown(cesta.toLocal8Bit().constData(), 65534, 65534) == 0 || geteuid() != 0);
+        } else if (cil == u"roura"_s) {
+            QVERIFY(mkfifo(cesta.toLocal8Bit().constData(), 0600) == 0);
+            ctenar.start(u"cat"_s, {cesta});
+            QVERIFY(ctenar.waitForStarted());
+        } else if (cil == u"stdout"_s) {
+            QVERIFY(QFile::link(u"/proc/self/fd/1"_s, cesta));
+        } else if (cil == u"null"_s) {
+            // Only root makes devices, and only root could replace /dev/null.
+            if (mknod(cesta.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                cesta = u"/dev/null"_s;
+        }
+        const bool bylo = lstat(cesta.toLocal8Bit().constData(), &predtim) == 0;
+
+        const Beh beh = Spust({u"--ics"_s, u"2027"_s, u"-o"_s, cesta}, slozka.path());
+        QCOMPARE(beh.chyby, QString());
+        QCOMPARE(beh.kod, 0);
+
+        struct stat potom {
+        };
+        QVERIFY(lstat(cesta.toLocal8Bit().constData(), &potom) == 0);
+        QCOMPARE(potom.st_mode & S_IFMT, bylo ? predtim.st_mode & S_IFMT : S_IFREG);
+        QByteArray obsah;
+        if (cil == u"roura"_s) {
+            QVERIFY(ctenar.waitForFinished(30000));
+            obsah = ctenar.readAllStandardOutput();
+        } else if (cil == u"stdout"_s) {
+            obsah = beh.vystup.toUtf8();
+        } else if (cil != u"null"_s) {
+            QFile f(soubor);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            obsah = f.readAll();
+            // Nothing but the file itself is left in the folder.
+            QCOMPARE(QDir(slozka.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                QStringList {Nazev(cesta)});
+        }
+        if (cil != u"null"_s) {
+            QVERIFY(obsah.startsWith("BEGIN:VCALENDAR\r\n"));
+            QVERIFY(obsah.endsWith("END:VCALENDAR\r\n"));
+        }
+        if (cil == u"soukromy"_s) {
+            QCOMPARE(potom.st_mode & 07777, 0600u);
+            QCOMPARE(potom.st_uid, predtim.st_uid);
+            QCOMPARE(potom.st_gid, predtim.st_gid);
+        } else if (cil == u"stdout"_s || cil == u"null"_s) {
+            QCOMPARE(potom.st_ino, predtim.st_ino);
+        }
+    }
+
+    // A signal mid-export leaves the older file and nothing beside it.
+    void signalUprostred_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void signalUprostred()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir slozka;
+        const QString cil = slozka.filePath(u"svatky.ics"_s);
+        QFile stary(cil);
+        QVERIFY(stary.open(QIODevice::WriteOnly));
+        stary.write("stary\n");
+        stary.close();
+
+        QFileSystemWatcher hlidac({slozka.path()});
+        QSignalSpy zmena(&hlidac, &QFileSystemWatcher::directoryChanged);
+        QProcess p;
+        p.start(QStringLiteral(VORANEK_SVATKY),
+            {u"--ics"_s, u"1583-9999"_s, u"--varianta"_s, u"obe"_s, u"-o"_s, cil});
+        // The temporary file appears once the export has begun.
+        QVERIFY(zmena.wait(30000));
+        QCOMPARE(QDir(slozka.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        kill(static_cast<pid_t>(p.processId()), signal);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(QDir(slozka.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList {u"svatky.ics"_s});
+        QVERIFY(stary.open(QIODevice::ReadOnly));
+        QCOMPARE(stary.readAll(), QByteArray("stary\n"));
+    }
+
+    // The export writes as it goes: a century more costs no more memory than a year, and it
+    // runs under an address space limit far below what the whole file would need.
+    void pametStejna()
+    {
+        QTemporaryDir slozka;
+        // The peak of the program alone: a child of this big test process would count the test's
+        // own pages, so a small Python starts it.
+        const auto spicka = [&](const QString &roky) {
+#ifdef __SANITIZE_ADDRESS__
+            const QString limit = u"0"_s; // the sanitizer reserves terabytes of address space
+#else
+            const QString limit = QString::number(64 << 20);
+#endif
+            QProcess p;
+            QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
+            // The sanitizer keeps freed memory aside unless told not to.
+            prostredi.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0:quarantine_size_mb=0"_s);
+            p.setProcessEnvironment(prostredi);
+            p.start(u"/usr/bin/python3"_s,
+                {u"-c"_s,
+                    u"import resource, subprocess, sys\n"
+                    "limit = int(sys.argv[1])\n"
+                    "def omez():\n"
+                    "    if limit: resource.setrlimit(resource.RLIMIT_AS, (limit, limit))\n"
+                    "kod = subprocess.run(sys.argv[2:], preexec_fn=omez).returncode\n"
+                    "print(kod, resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)\n"_s,
+                    limit, QStringLiteral(VORANEK_SVATKY), u"--ics"_s, roky, u"--varianta"_s,
+                    u"obe"_s, u"--pripominka"_s, u"8:00"_s, u"-o"_s,
+                    slozka.filePath(u"svatky.ics"_s)});
+            p.waitForFinished(120000);
+            const QStringList vysledek = QString::fromUtf8(p.readAllStandardOutput()).split(u' ');
+            return std::pair {vysledek.value(0).toInt(), vysledek.value(1).toLongLong()};
+        };
+        const auto [kodRoku, rok] = spicka(u"2027"_s);
+        const auto [kodStoleti, stoleti] = spicka(u"1583-1682"_s);
+        QCOMPARE(kodRoku, 0);
+        QCOMPARE(kodStoleti, 0);
+        // The century's file alone is some 40 MB.
+        QVERIFY2(stoleti - rok < 10 * 1024, qPrintable(u"%1 kB, %2 kB"_s.arg(rok).arg(stoleti)));
     }
 };
 
