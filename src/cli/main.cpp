@@ -3,6 +3,7 @@
 #include "calendar/popisdne.h"
 #include "cli/autostart.h"
 #include "cli/chyba.h"
+#include "cli/denik.h"
 #include "cli/ics.h"
 #include "cli/jmena.h"
 #include "cli/modul.h"
@@ -31,8 +32,9 @@ Příklady:
   voranek-svatky --ics 2027 --jen "Jana, Petr" --pripominka 8:00 -o jmeniny.ics
                                        jmeniny blízkých do kalendáře, s připomínkou
   voranek-svatky --autostart zapnout --jen "Jana, Petr"
-                                       při každém přihlášení připomene jmeniny blízkých,
-                                       v den svátku i den předem
+                                       každý den v 8:00 (a po probuzení či přihlášení, když
+                                       to zmeškal) připomene jmeniny blízkých, v den svátku
+                                       i den předem
 
 Návratový kód: 0 hotovo, 1 nic nenalezeno nebo plocha nenabízí oznámení, 2 chybné zadání.)";
 
@@ -48,7 +50,7 @@ public:
 
 struct Volby {
     std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup, autostart;
-    bool radek = false, json = false, oznameni = false;
+    bool radek = false, json = false, oznameni = false, jednouDenne = false;
     bool sJen = false; // --jen given, even empty
 };
 
@@ -163,42 +165,76 @@ int Oznam(const Volby &v, const Datum &dnes)
     // A day none of the persons celebrates says nothing, and needs no desktop for it.
     if (!oznameni)
         return Hotovo;
+    std::optional<DenikPripominek> denik;
+    if (v.jednouDenne) {
+        // Without a record the reminder still comes, at worst twice a day.
+        try {
+            denik.emplace(SouborDeniku());
+        } catch (const Chyba &e) {
+            std::fprintf(stderr, "voranek-svatky: %s\n", e.what());
+        }
+        if (denik && denik->Ukazano(dnes))
+            return Hotovo;
+    }
     const auto posli
         = reinterpret_cast<FunkceOdeslani>(SymbolModulu("voranek-oznameni.so", SymbolOdeslani));
-    const std::string chyba = posli(*oznameni);
-    if (chyba.empty())
-        return Hotovo;
-    std::fprintf(stderr, "%s\n", chyba.c_str());
-    return NicNenalezeno;
+    const std::string chyba = posli(*oznameni, v.jednouDenne);
+    if (!chyba.empty()) {
+        std::fprintf(stderr, "%s\n", chyba.c_str());
+        return NicNenalezeno;
+    }
+    if (denik)
+        denik->Zapis(dnes);
+    return Hotovo;
+}
+
+// The command the reminder runs, one argument after another.
+std::vector<std::string> PrikazPripominky(const Volby &v)
+{
+    const std::string program = CestaProgramu();
+    if (program.empty())
+        throw Chyba("nelze zjistit, kde je program nainstalován");
+    std::vector<std::string> prikaz {program, "--oznameni", "--jednou-denne"};
+    if (v.sJen) {
+        // Refused now rather than at every reminder; the command keeps the names as typed.
+        const std::vector<std::string> jmena = RozeberJmena(v.jen);
+        OsobyPripominky(jmena);
+        std::string jen;
+        for (const std::string &jmeno : jmena)
+            jen += (jen.empty() ? "" : ", ") + jmeno;
+        prikaz.emplace_back("--jen");
+        prikaz.push_back(jen);
+    }
+    return prikaz;
 }
 
 int Autostart(const Volby &v)
 {
-    const std::string soubor = SouborAutostartu();
     if (v.autostart == "vypnout") {
         if (v.sJen)
             throw Chyba("volba --jen patří k --autostart zapnout");
-        Vypis(VypniAutostart(soubor) ? "Připomínka při přihlášení je vypnuta.\n"
-                                     : "Připomínka při přihlášení nebyla zapnuta.\n");
+        if (!v.pripominka.empty())
+            throw Chyba("volba --pripominka patří k --autostart zapnout");
+        Vypis(VypniPripominku() ? "Připomínka jmenin je vypnuta.\n"
+                                : "Připomínka jmenin nebyla zapnuta.\n");
         return Hotovo;
     }
     if (v.autostart != "zapnout")
         throw Chyba("neznámá hodnota " + Uvozene(v.autostart)
             + " volby --autostart: zadejte zapnout nebo vypnout");
-    std::optional<std::string> jen;
-    if (v.sJen) {
-        // Refused now rather than at every login; the entry keeps the names as typed.
-        const std::vector<std::string> jmena = RozeberJmena(v.jen);
-        OsobyPripominky(jmena);
-        jen.emplace();
-        for (const std::string &jmeno : jmena)
-            *jen += (jen->empty() ? "" : ", ") + jmeno;
+    const int minuta = v.pripominka.empty() ? 8 * 60 : RozeberCas(v.pripominka);
+    const Zapnuti zapnuti = ZapniPripominku(PrikazPripominky(v), v.sJen, minuta);
+    if (zapnuti.casovac) {
+        const std::string cas = std::to_string(minuta / 60) + ":" + (minuta % 60 < 10 ? "0" : "")
+            + std::to_string(minuta % 60);
+        Vypis("Připomínka jmenin je zapnuta jako časovač systemd: každý den v " + cas
+            + ", zmeškaná po probuzení nebo přihlášení: " + zapnuti.soubor + "\n");
+    } else {
+        // Without a user manager nothing runs at a time of day.
+        Vypis("Připomínka jmenin je zapnuta jako položka automatického spuštění (systemd neběží):"
+              " při každém přihlášení: "
+            + zapnuti.soubor + "\n");
     }
-    const std::string program = CestaProgramu();
-    if (program.empty())
-        throw Chyba("nelze zjistit, kde je program nainstalován");
-    ZapniAutostart(soubor, TextAutostartu(program, jen));
-    Vypis("Připomínka při přihlášení je zapnuta: " + soubor + "\n");
     return Hotovo;
 }
 
@@ -249,9 +285,10 @@ int Spust(int argc, char **argv)
     auto *jen = app.add_option("--jen", v.jen,
                        "jen jmeniny těchto jmen: \"Jana, Petr\" (u oznámení CZ i SK)")
                     ->type_name("JMÉNA");
-    app.add_option("--pripominka", v.pripominka, "připomínka v den jmenin v daný čas, např. 8:00")
-        ->type_name("ČAS")
-        ->needs(ics);
+    auto *pripominka = app.add_option("--pripominka", v.pripominka,
+                              "připomínka v den jmenin v daný čas, např. 8:00; s --autostart "
+                              "čas denní připomínky (výchozí 8:00)")
+                           ->type_name("ČAS");
     app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
         ->type_name("SOUBOR")
         ->needs(ics);
@@ -259,9 +296,16 @@ int Spust(int argc, char **argv)
         = app.add_flag("--oznameni", v.oznameni,
                  "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
               ->disable_flag_override();
-    auto *autostart = app.add_option("--autostart", v.autostart,
-                             "zapnout: --oznameni (s --jen) při každém přihlášení; vypnout: už ne")
-                          ->type_name("zapnout|vypnout");
+    app.add_flag("--jednou-denne", v.jednouDenne,
+           "pro spuštění při přihlášení a časovačem: nejvýš jedno oznámení denně, na službu "
+           "oznámení čeká až minutu")
+        ->disable_flag_override()
+        ->needs(oznameni);
+    auto *autostart
+        = app.add_option("--autostart", v.autostart,
+                 "zapnout: --oznameni (s --jen) každý den a po probuzení či přihlášení; "
+                 "vypnout: už ne")
+              ->type_name("zapnout|vypnout");
     radek->excludes(json)->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     json->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     jmeno->excludes(ics)->excludes(oznameni);
@@ -289,6 +333,8 @@ int Spust(int argc, char **argv)
     v.sJen = jen->count() > 0;
     if (v.sJen && ics->count() == 0 && !v.oznameni && autostart->count() == 0)
         throw Chyba("volba --jen patří k volbě --ics, --oznameni nebo --autostart");
+    if (pripominka->count() > 0 && ics->count() == 0 && autostart->count() == 0)
+        throw Chyba("volba --pripominka patří k volbě --ics nebo --autostart");
     if (autostart->count() > 0)
         return Autostart(v);
     if (!v.ics.empty() || ics->count() > 0)

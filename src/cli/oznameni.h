@@ -36,8 +36,10 @@ inline constexpr const char *IkonaAplikace = "org.voranek.Voranek";
 // The desktop's notification library and the session bus live in a module of their own,
 // loaded only when a notification is sent: every other start of the program stays quick.
 // The function returns "" once the desktop has the notification, otherwise the one line that
-// says why it has not.
+// says why it has not. From a terminal the desktop is up: a service that is neither running
+// nor started on demand within moments is none. At login (priPrihlaseni) the service may come
+// up well after the program, and it is waited for about a minute.
 inline constexpr const char *SymbolOdeslani = "voranek_posli_oznameni";
-using FunkceOdeslani = std::string (*)(const Oznameni &);
+using FunkceOdeslani = std::string (*)(const Oznameni &, bool priPrihlaseni);
 
 } // namespace voranek::cli

@@ -42,7 +42,7 @@ namespace {
 
 } // namespace
 
-void ZapisCely(const std::string &cesta, std::string_view obsah)
+void ZapisCely(const std::string &cesta, std::string_view obsah, std::optional<unsigned> prava)
 {
     struct stat cil {
     };
@@ -58,7 +58,7 @@ void ZapisCely(const std::string &cesta, std::string_view obsah)
     const mode_t maska = umask(0);
     umask(maska);
     int chyba = 0;
-    if (fchmod(fd, 0666 & ~maska) != 0)
+    if (fchmod(fd, prava ? static_cast<mode_t>(*prava) : 0666 & ~maska) != 0)
         chyba = errno;
     for (std::size_t zapsano = 0; chyba == 0 && zapsano < obsah.size();) {
         const ssize_t n = write(fd, obsah.data() + zapsano, obsah.size() - zapsano);

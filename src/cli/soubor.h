@@ -1,6 +1,7 @@
 // Writing a file whole or not at all.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace voranek::cli {
 // Why a file could not be written, in Czech for the errors a user meets.
 std::string Duvod(int chyba);
 
-void ZapisCely(const std::string &cesta, std::string_view obsah);
+// The file gets the permissions prava, or without them those of any new file (0666 less the
+// umask).
+void ZapisCely(
+    const std::string &cesta, std::string_view obsah, std::optional<unsigned> prava = std::nullopt);
 
 } // namespace voranek::cli

@@ -534,8 +534,7 @@ private slots:
         const QString soubor = slozka.filePath(u"voranek-svatky.desktop"_s);
         QFile f(soubor);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(
-            QByteArray::fromStdString(TextAutostartu(program.toStdString(), jen.toStdString())));
+        f.write(QByteArray::fromStdString(TextAutostartu(argumenty, true)));
         f.close();
         QProcess kontrola;
         kontrola.start(u"desktop-file-validate"_s, {soubor});
