@@ -4,6 +4,7 @@
 #include "cli/oznameni.h"
 #include "cli/soubor.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -83,8 +84,9 @@ void VytvorSlozky(const std::string &slozka)
 }
 
 // The argument of an ExecStart line: always quoted, with the escapes systemd undoes and the
-// specifier and variable signs doubled.
-std::string ArgumentSluzby(std::string_view argument)
+// specifier signs doubled; the variable signs too, but in the program's own name, which
+// systemd does not expand.
+std::string ArgumentSluzby(std::string_view argument, bool program)
 {
     std::string text = "\"";
     for (char c : argument) {
@@ -107,7 +109,7 @@ std::string ArgumentSluzby(std::string_view argument)
             text += "%%";
             break;
         case '$':
-            text += "$$";
+            text += program ? "$" : "$$";
             break;
         default:
             text += c;
@@ -189,6 +191,16 @@ bool Smaz(const std::string &soubor)
     throw Chyba("soubor " + Uvozene(soubor) + " nelze smazat: " + Duvod(errno));
 }
 
+// systemd refuses to run a program whose name has quotes, backslashes or control characters;
+// the autostart entry can still name it.
+bool SystemdSpusti(std::string_view program)
+{
+    return std::none_of(program.begin(), program.end(), [](char c) {
+        return c == '"' || c == '\'' || c == '\\' || static_cast<unsigned char>(c) < 0x20
+            || c == 0x7f;
+    });
+}
+
 bool Existuje(const std::string &soubor)
 {
     struct stat s {
@@ -240,7 +252,7 @@ std::string HodnotaExecStart(const std::vector<std::string> &argumenty)
     for (const std::string &a : argumenty) {
         if (!radek.empty())
             radek += ' ';
-        radek += ArgumentSluzby(a);
+        radek += ArgumentSluzby(a, radek.empty());
     }
     return radek;
 }
@@ -319,7 +331,7 @@ bool SystemdBezi()
 Zapnuti ZapniPripominku(const std::vector<std::string> &prikaz, bool blizci, int minuta)
 {
     const std::string autostart = SouborAutostartu();
-    if (!SystemdBezi()) {
+    if (!SystemdSpusti(prikaz.front()) || !SystemdBezi()) {
         VypniCasovac(false);
         VytvorSlozky(autostart.substr(0, autostart.rfind('/')));
         ZapisCely(autostart, TextAutostartu(prikaz, blizci), PravaSouboru);
