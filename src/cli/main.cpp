@@ -227,12 +227,12 @@ int Autostart(const Volby &v)
     if (zapnuti.casovac) {
         const std::string cas = std::to_string(minuta / 60) + ":" + (minuta % 60 < 10 ? "0" : "")
             + std::to_string(minuta % 60);
-        Vypis("Připomínka jmenin je zapnuta jako časovač systemd: každý den v " + cas
-            + ", zmeškaná po probuzení nebo přihlášení: " + zapnuti.soubor + "\n");
+        Vypis("Připomínka jmenin je zapnuta jako časovač systemd, každý den v " + cas
+            + " a zmeškaná po probuzení nebo přihlášení: " + zapnuti.soubor + "\n");
     } else {
         // Without a user manager nothing runs at a time of day.
-        Vypis("Připomínka jmenin je zapnuta jako položka automatického spuštění (systemd neběží):"
-              " při každém přihlášení: "
+        Vypis("Připomínka jmenin je zapnuta při každém přihlášení jako položka automatického "
+              "spuštění (systemd uživatele neběží): "
             + zapnuti.soubor + "\n");
     }
     return Hotovo;
@@ -286,8 +286,8 @@ int Spust(int argc, char **argv)
                        "jen jmeniny těchto jmen: \"Jana, Petr\" (u oznámení CZ i SK)")
                     ->type_name("JMÉNA");
     auto *pripominka = app.add_option("--pripominka", v.pripominka,
-                              "připomínka v den jmenin v daný čas, např. 8:00; s --autostart "
-                              "čas denní připomínky (výchozí 8:00)")
+                              "připomínka v den jmenin v daný čas, např. 8:00 (s --autostart "
+                              "denní, výchozí 8:00)")
                            ->type_name("ČAS");
     app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
         ->type_name("SOUBOR")
@@ -297,15 +297,12 @@ int Spust(int argc, char **argv)
                  "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
               ->disable_flag_override();
     app.add_flag("--jednou-denne", v.jednouDenne,
-           "pro spuštění při přihlášení a časovačem: nejvýš jedno oznámení denně, na službu "
-           "oznámení čeká až minutu")
+           "pro časovač a přihlášení: nejvýš jednou denně, na službu oznámení čeká až minutu")
         ->disable_flag_override()
         ->needs(oznameni);
-    auto *autostart
-        = app.add_option("--autostart", v.autostart,
-                 "zapnout: --oznameni (s --jen) každý den a po probuzení či přihlášení; "
-                 "vypnout: už ne")
-              ->type_name("zapnout|vypnout");
+    auto *autostart = app.add_option("--autostart", v.autostart,
+                             "zapnout: --oznameni (s --jen) každý den; vypnout: už ne")
+                          ->type_name("zapnout|vypnout");
     radek->excludes(json)->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     json->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     jmeno->excludes(ics)->excludes(oznameni);
