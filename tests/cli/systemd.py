@@ -20,6 +20,14 @@ TU = os.path.dirname(os.path.abspath(__file__))
 # No wait on a real program takes longer than this.
 NEJDELE = 30
 CASOVAC = "voranek-svatky.timer"
+# A graphical session as a desktop's login starts one; the target refuses a start of its own.
+SEZENI = """[Unit]
+BindsTo=graphical-session.target
+Before=graphical-session.target
+
+[Service]
+ExecStart=sleep infinity
+"""
 
 
 def prostredi(slozka, **zmeny):
@@ -161,6 +169,14 @@ class Casovac(unittest.TestCase):
         pred = time.time() - 2 * 86400
         os.utime(razitko, (pred, pred))
 
+        # Logged in to the desktop.
+        beh_ = os.path.join(env["XDG_RUNTIME_DIR"], "systemd", "user")
+        os.makedirs(beh_, exist_ok=True)
+        with open(os.path.join(beh_, "sezeni.service"), "w") as f:
+            f.write(SEZENI)
+        self.assertEqual(self.spravce.systemctl("daemon-reload").returncode, 0)
+        self.assertEqual(self.spravce.systemctl("start", "sezeni.service").returncode, 0)
+
         program = program_v(self.slozka.name)
         beh = spust([program, "--autostart", "zapnout"], env, umask=0)
         self.assertEqual(beh.returncode, 0, beh.stderr)
@@ -188,6 +204,14 @@ class Casovac(unittest.TestCase):
         with open(os.path.join(domov, ".local", "state", "voranek",
                                "posledni-pripominka")) as f:
             self.assertEqual(f.read(), datetime.date.today().isoformat() + "\n")
+
+        # The timer lives with the graphical session: a logout stops it, a login starts it.
+        for akce, stav in (("stop", "inactive\n"), ("start", "active\n")):
+            with self.subTest(sezeni=akce):
+                self.assertEqual(self.spravce.systemctl(akce, "sezeni.service").returncode, 0)
+                self.assertEqual(self.spravce.systemctl("is-active", CASOVAC).stdout, stav)
+        with open(zaznam, encoding="utf-8") as f:
+            self.assertEqual(len(f.readlines()), 1)
 
         beh = spust([program, "--autostart", "vypnout"], env)
         self.assertEqual((beh.returncode, beh.stdout), (0, "Připomínka jmenin je vypnuta.\n"),
