@@ -328,10 +328,16 @@ bool SystemdBezi()
     return Spust({"systemctl", "--user", "--quiet", "show", "--property=Version"}, true) == 0;
 }
 
+bool SezeniSystemd()
+{
+    return Spust({"systemctl", "--user", "--quiet", "is-active", "graphical-session.target"}, true)
+        == 0;
+}
+
 Zapnuti ZapniPripominku(const std::vector<std::string> &prikaz, bool blizci, int minuta)
 {
     const std::string autostart = SouborAutostartu();
-    if (!SystemdSpusti(prikaz.front()) || !SystemdBezi()) {
+    if (!SystemdSpusti(prikaz.front()) || !SezeniSystemd()) {
         VypniCasovac(false);
         VytvorSlozky(autostart.substr(0, autostart.rfind('/')));
         ZapisCely(autostart, TextAutostartu(prikaz, blizci), PravaSouboru);

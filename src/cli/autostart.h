@@ -1,5 +1,5 @@
-// The daily reminder: a systemd user timer where a user manager runs, otherwise an XDG
-// autostart entry that reminds at every login.
+// The daily reminder: a systemd user timer where the desktop session runs under systemd,
+// otherwise an XDG autostart entry that reminds at every login.
 #pragma once
 
 #include <string>
@@ -31,13 +31,17 @@ std::string SouborCasovace();
 // Whether a systemd user manager of this session answers.
 bool SystemdBezi();
 
+// Whether the desktop session runs under it, as the timer needs: a manager whose desktop
+// never starts graphical-session.target would never run the timer.
+bool SezeniSystemd();
+
 struct Zapnuti {
     bool casovac; // the systemd timer, otherwise the autostart entry
     std::string soubor;
 };
 
-// Sets the reminder up, the timer where a user manager runs, and removes the other kind; a
-// Chyba naming what failed.
+// Sets the reminder up, the timer where the desktop session runs under systemd, and removes
+// the other kind; a Chyba naming what failed.
 Zapnuti ZapniPripominku(const std::vector<std::string> &prikaz, bool blizci, int minuta);
 
 // Removes whichever kind is there; false when there was none.

@@ -230,9 +230,9 @@ int Autostart(const Volby &v)
         Vypis("Připomínka jmenin je zapnuta jako časovač systemd, každý den v " + cas
             + " a zmeškaná po probuzení nebo přihlášení: " + zapnuti.soubor + "\n");
     } else {
-        // Without a user manager nothing runs at a time of day.
+        // Without the desktop session under systemd nothing runs at a time of day.
         Vypis("Připomínka jmenin je zapnuta při každém přihlášení jako položka automatického "
-              "spuštění (systemd uživatele neběží): "
+              "spuštění (grafické sezení neběží pod systemd): "
             + zapnuti.soubor + "\n");
     }
     return Hotovo;
