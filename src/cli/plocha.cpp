@@ -257,6 +257,8 @@ extern "C" __attribute__((visibility("default"))) std::string voranek_posli_ozna
 {
     using namespace voranek::cli;
     const gint64 spusteni = priPrihlaseni ? SpusteniPriPrihlaseni : SpusteniZTerminalu;
-    const Hlidac hlidac(std::chrono::milliseconds(spusteni + Rezerva));
+    // A service that came up late at login is still given its time to answer.
+    const Hlidac hlidac(std::chrono::milliseconds(
+        spusteni + Rezerva + (priPrihlaseni ? gint64 {OdpovedSluzby} : 0)));
     return Posli(oznameni, priPrihlaseni, g_get_monotonic_time() + spusteni * 1000);
 }
