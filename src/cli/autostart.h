@@ -1,7 +1,7 @@
-// The reminder at every login: an XDG autostart entry in the user's configuration.
+// The daily reminder: a systemd user timer where the desktop session runs under systemd,
+// otherwise an XDG autostart entry that reminds at every login.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,17 +12,39 @@ namespace voranek::cli {
 // command or expand as a variable.
 std::string HodnotaExec(const std::vector<std::string> &argumenty);
 
-// The whole entry that runs the installed program with --oznameni (and --jen jen) at login.
-std::string TextAutostartu(const std::string &program, const std::optional<std::string> &jen);
+// The same for the ExecStart line of a systemd unit, whose quoting and specifiers differ.
+std::string HodnotaExecStart(const std::vector<std::string> &argumenty);
 
-// $XDG_CONFIG_HOME/autostart/voranek-svatky.desktop, or under ~/.config; a Chyba when
+// The files the reminder consists of. prikaz is the command it runs, the installed program
+// first; blizci tells whether it speaks of listed persons only.
+std::string TextAutostartu(const std::vector<std::string> &prikaz, bool blizci);
+std::string TextSluzby(const std::vector<std::string> &prikaz, bool blizci);
+// The timer at the given minute of every day.
+std::string TextCasovace(int minuta);
+
+// $XDG_CONFIG_HOME/autostart/voranek-svatky.desktop and
+// $XDG_CONFIG_HOME/systemd/user/voranek-svatky.timer, or under ~/.config; a Chyba when
 // neither is known.
 std::string SouborAutostartu();
+std::string SouborCasovace();
 
-// Writes the entry, making the folders it needs; a Chyba naming what failed.
-void ZapniAutostart(const std::string &soubor, const std::string &text);
+// Whether a systemd user manager of this session answers.
+bool SystemdBezi();
 
-// Removes the entry; false when there was none.
-bool VypniAutostart(const std::string &soubor);
+// Whether the desktop session runs under it, as the timer needs: a manager whose desktop
+// never starts graphical-session.target would never run the timer.
+bool SezeniSystemd();
+
+struct Zapnuti {
+    bool casovac; // the systemd timer, otherwise the autostart entry
+    std::string soubor;
+};
+
+// Sets the reminder up, the timer where the desktop session runs under systemd, and removes
+// the other kind; a Chyba naming what failed.
+Zapnuti ZapniPripominku(const std::vector<std::string> &prikaz, bool blizci, int minuta);
+
+// Removes whichever kind is there; false when there was none.
+bool VypniPripominku();
 
 } // namespace voranek::cli

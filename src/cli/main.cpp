@@ -3,6 +3,7 @@
 #include "calendar/popisdne.h"
 #include "cli/autostart.h"
 #include "cli/chyba.h"
+#include "cli/denik.h"
 #include "cli/ics.h"
 #include "cli/jmena.h"
 #include "cli/modul.h"
@@ -33,8 +34,9 @@ Příklady:
                                      jmeniny blízkých do kalendáře
                                      s připomínkou
   voranek-svatky --autostart zapnout --jen "Jana, Petr"
-                                     při každém přihlášení připomene jmeniny
-                                     blízkých, v den svátku i den předem
+                                     každý den v 8:00 (a po probuzení či
+                                     přihlášení, když to zmeškal) připomene
+                                     jmeniny blízkých, v den svátku i den předem
 
 Návratový kód: 0 hotovo, 1 nic nenalezeno nebo plocha nenabízí oznámení,
 2 chybné zadání.)";
@@ -93,7 +95,7 @@ public:
 
 struct Volby {
     std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup, autostart;
-    bool radek = false, json = false, oznameni = false;
+    bool radek = false, json = false, oznameni = false, jednouDenne = false;
     bool sJen = false; // --jen given, even empty
 };
 
@@ -226,42 +228,77 @@ int Oznam(const Volby &v, const Datum &dnes)
     // A day none of the persons celebrates says nothing, and needs no desktop for it.
     if (!oznameni)
         return Hotovo;
+    std::optional<DenikPripominek> denik;
+    if (v.jednouDenne) {
+        // Without a record the reminder still comes, at worst twice a day.
+        try {
+            denik.emplace(SouborDeniku());
+        } catch (const Chyba &e) {
+            std::fprintf(stderr, "voranek-svatky: %s\n", e.what());
+        }
+        if (denik && denik->Ukazano(dnes))
+            return Hotovo;
+    }
     const auto posli
         = reinterpret_cast<FunkceOdeslani>(SymbolModulu("voranek-oznameni.so", SymbolOdeslani));
     char zprava[512] = "";
-    const int kod = posli(&*oznameni, zprava, sizeof zprava);
-    if (kod != Hotovo)
+    const int kod = posli(&*oznameni, v.jednouDenne, zprava, sizeof zprava);
+    if (kod != Hotovo) {
         std::fprintf(stderr, "%s\n", JedenRadek(zprava, 300).c_str());
-    return kod;
+        return kod;
+    }
+    if (denik)
+        denik->Zapis(dnes);
+    return Hotovo;
+}
+
+// The command the reminder runs, one argument after another.
+std::vector<std::string> PrikazPripominky(const Volby &v)
+{
+    const std::string program = CestaProgramu();
+    if (program.empty())
+        throw Chyba("nelze zjistit, kde je program nainstalován");
+    std::vector<std::string> prikaz {program, "--oznameni", "--jednou-denne"};
+    if (v.sJen) {
+        // Refused now rather than at every reminder; the command keeps the names as typed.
+        const std::vector<std::string> jmena = RozeberJmena(v.jen);
+        OsobyPripominky(jmena);
+        std::string jen;
+        for (const std::string &jmeno : jmena)
+            jen += (jen.empty() ? "" : ", ") + jmeno;
+        prikaz.emplace_back("--jen");
+        prikaz.push_back(jen);
+    }
+    return prikaz;
 }
 
 int Autostart(const Volby &v)
 {
-    const std::string soubor = SouborAutostartu();
     if (v.autostart == "vypnout") {
         if (v.sJen)
             throw Chyba("volba --jen patří k --autostart zapnout");
-        Vypis(VypniAutostart(soubor) ? "Připomínka při přihlášení je vypnuta.\n"
-                                     : "Připomínka při přihlášení nebyla zapnuta.\n");
+        if (!v.pripominka.empty())
+            throw Chyba("volba --pripominka patří k --autostart zapnout");
+        Vypis(VypniPripominku() ? "Připomínka jmenin je vypnuta.\n"
+                                : "Připomínka jmenin nebyla zapnuta.\n");
         return Hotovo;
     }
     if (v.autostart != "zapnout")
         throw Chyba("neznámá hodnota " + Uvozene(v.autostart)
             + " volby --autostart: zadejte zapnout nebo vypnout");
-    std::optional<std::string> jen;
-    if (v.sJen) {
-        // Refused now rather than at every login; the entry keeps the names as typed.
-        const std::vector<std::string> jmena = RozeberJmena(v.jen);
-        OsobyPripominky(jmena);
-        jen.emplace();
-        for (const std::string &jmeno : jmena)
-            *jen += (jen->empty() ? "" : ", ") + jmeno;
+    const int minuta = v.pripominka.empty() ? 8 * 60 : RozeberCas(v.pripominka);
+    const Zapnuti zapnuti = ZapniPripominku(PrikazPripominky(v), v.sJen, minuta);
+    if (zapnuti.casovac) {
+        const std::string cas = std::to_string(minuta / 60) + ":" + (minuta % 60 < 10 ? "0" : "")
+            + std::to_string(minuta % 60);
+        Vypis("Připomínka jmenin je zapnuta jako časovač systemd, každý den v " + cas
+            + " a zmeškaná po probuzení nebo přihlášení: " + zapnuti.soubor + "\n");
+    } else {
+        // Without the desktop session under systemd nothing runs at a time of day.
+        Vypis("Připomínka jmenin je zapnuta při každém přihlášení jako položka automatického "
+              "spuštění (grafické sezení neběží pod systemd): "
+            + zapnuti.soubor + "\n");
     }
-    const std::string program = CestaProgramu();
-    if (program.empty())
-        throw Chyba("nelze zjistit, kde je program nainstalován");
-    ZapniAutostart(soubor, TextAutostartu(program, jen));
-    Vypis("Připomínka při přihlášení je zapnuta: " + soubor + "\n");
     return Hotovo;
 }
 
@@ -314,9 +351,9 @@ int Spust(int argc, char **argv)
                        "jen jmeniny těchto jmen: \"Jana, Petr\" (u oznámení CZ i SK)")
                     ->type_name("JMÉNA");
     auto *pripominka = app.add_option("--pripominka", v.pripominka,
-                              "připomínka v den jmenin v daný čas, např. 8:00")
-                           ->type_name("ČAS")
-                           ->needs(ics);
+                              "připomínka v den jmenin v daný čas, např. 8:00 (s --autostart "
+                              "denní, výchozí 8:00)")
+                           ->type_name("ČAS");
     auto *vystup = app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
                        ->type_name("SOUBOR")
                        ->needs(ics);
@@ -324,8 +361,12 @@ int Spust(int argc, char **argv)
         = app.add_flag("--oznameni", v.oznameni,
                  "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
               ->disable_flag_override();
+    app.add_flag("--jednou-denne", v.jednouDenne,
+           "pro časovač a přihlášení: nejvýš jednou denně, na službu oznámení čeká až minutu")
+        ->disable_flag_override()
+        ->needs(oznameni);
     auto *autostart = app.add_option("--autostart", v.autostart,
-                             "zapnout: --oznameni (s --jen) při každém přihlášení; vypnout: už ne")
+                             "zapnout: --oznameni (s --jen) každý den; vypnout: už ne")
                           ->type_name("zapnout|vypnout");
     radek->excludes(json)->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     json->excludes(jmeno)->excludes(ics)->excludes(oznameni);
@@ -362,6 +403,8 @@ int Spust(int argc, char **argv)
     v.sJen = jen->count() > 0;
     if (v.sJen && ics->count() == 0 && !v.oznameni && autostart->count() == 0)
         throw Chyba("volba --jen patří k volbě --ics, --oznameni nebo --autostart");
+    if (pripominka->count() > 0 && ics->count() == 0 && autostart->count() == 0)
+        throw Chyba("volba --pripominka patří k volbě --ics nebo --autostart");
     if (autostart->count() > 0)
         return Autostart(v);
     if (!v.ics.empty() || ics->count() > 0)

@@ -241,7 +241,7 @@ void PrevezmiPrava(int fd, const struct stat &puvodni)
 
 } // namespace
 
-Vystup::Vystup(const std::string &cesta)
+Vystup::Vystup(const std::string &cesta, std::optional<unsigned> prava)
     : cesta_(cesta)
 {
     if (cesta.empty()) {
@@ -290,7 +290,11 @@ Vystup::Vystup(const std::string &cesta)
         throw Chyba("soubor " + Uvozene(cesta_)
             + " nelze zapsat: " + DuvodSlozky(Slozka(cil.cesta), chyba));
 
-    if (existuje) {
+    if (prava) {
+        // A file that runs a command at login is never left writable by others, whatever the
+        // umask or an older copy allowed.
+        static_cast<void>(fchmod(fd_, static_cast<mode_t>(*prava)));
+    } else if (existuje) {
         PrevezmiPrava(fd_, puvodni);
     } else {
         // mkstemp makes the file private; a calendar file is as readable as any other new file.
@@ -366,9 +370,9 @@ void Vystup::Selhani(int chyba) const
     throw Chyba("soubor " + Uvozene(cesta_) + " nelze zapsat: " + Duvod(chyba));
 }
 
-void ZapisCely(const std::string &cesta, std::string_view obsah)
+void ZapisCely(const std::string &cesta, std::string_view obsah, std::optional<unsigned> prava)
 {
-    Vystup vystup(cesta);
+    Vystup vystup(cesta, prava);
     vystup.Zapis(obsah.data(), obsah.size());
     vystup.Dokonci();
 }

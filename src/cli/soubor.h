@@ -1,6 +1,7 @@
 // Writing a file whole or not at all, and writing into what is not a file without replacing it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,8 @@ std::string Duvod(int chyba);
 class Vystup
 {
 public:
-    explicit Vystup(const std::string &cesta);
+    // prava, where given, are the file's permissions whatever the umask or an older file had.
+    explicit Vystup(const std::string &cesta, std::optional<unsigned> prava = std::nullopt);
     ~Vystup();
     Vystup(const Vystup &) = delete;
     Vystup &operator=(const Vystup &) = delete;
@@ -49,6 +51,7 @@ private:
 };
 
 // The whole text into a file, as Vystup writes it.
-void ZapisCely(const std::string &cesta, std::string_view obsah);
+void ZapisCely(
+    const std::string &cesta, std::string_view obsah, std::optional<unsigned> prava = std::nullopt);
 
 } // namespace voranek::cli

@@ -3,10 +3,11 @@
 
 Each case runs on a private session bus (dbus-run-session) whose notification service is this
 file itself, started with --sluzba: it records every notification it receives, or with
---mlci takes them and never answers.
+--mlci takes them and never answers. With --aktivovana the bus starts it on demand.
 """
 import json
 import os
+import signal
 import socket
 import subprocess
 import sys
@@ -35,7 +36,7 @@ KONFIGURACE = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-BUS Bus Confi
 NEJDELE = 20
 
 
-def sluzba(zaznam, mlci):
+def sluzba(zaznam, mlci, aktivovana=False):
     import dbus
     import dbus.mainloop.glib
     import dbus.service
@@ -74,9 +75,11 @@ def sluzba(zaznam, mlci):
     Sluzba(sbernice, "/org/freedesktop/Notifications")
     jmeno = dbus.service.BusName(ROZHRANI, sbernice, do_not_queue=True)
     smycka = GLib.MainLoop()
-    # The test ends the service by closing its standard input.
-    GLib.io_add_watch(0, GLib.IO_HUP | GLib.IO_IN, lambda *_: smycka.quit())
-    print(os.environ["DBUS_SESSION_BUS_ADDRESS"], flush=True)
+    if not aktivovana:
+        # The test ends the service by closing its standard input; one the bus started ends
+        # with the bus.
+        GLib.io_add_watch(0, GLib.IO_HUP | GLib.IO_IN, lambda *_: smycka.quit())
+        print(os.environ["DBUS_SESSION_BUS_ADDRESS"], flush=True)
     smycka.run()
     del jmeno
 
@@ -84,11 +87,20 @@ def sluzba(zaznam, mlci):
 class Sbernice:
     """A private session bus; with sluzba=None nobody on it takes notifications."""
 
-    def __init__(self, slozka, sluzba="zaznam"):
+    def __init__(self, slozka, sluzba="zaznam", aktivace=False):
         self.zaznam = os.path.join(slozka, "zaznam.jsonl")
         konfigurace = os.path.join(slozka, "sbernice.conf")
+        text = KONFIGURACE
+        if aktivace:
+            # The recording service, started by the bus on the first call for its name.
+            sluzby = os.path.join(slozka, "sluzby")
+            os.makedirs(sluzby, exist_ok=True)
+            with open(os.path.join(sluzby, ROZHRANI + ".service"), "w") as f:
+                f.write(f"[D-BUS Service]\nName={ROZHRANI}\nExec={sys.executable} "
+                        f"{os.path.abspath(__file__)} --sluzba {self.zaznam} --aktivovana\n")
+            text = text.replace("</busconfig>", f"  <servicedir>{sluzby}</servicedir>\n</busconfig>")
         with open(konfigurace, "w") as f:
-            f.write(KONFIGURACE)
+            f.write(text)
         if sluzba is None:
             prikaz = ["sh", "-c", 'echo "$DBUS_SESSION_BUS_ADDRESS"; exec cat >/dev/null']
         else:
@@ -114,6 +126,13 @@ class Sbernice:
             return [json.loads(r) for r in f]
 
 
+def sluzba_na(adresa, zaznam):
+    """The recording service joining the bus at the address later."""
+    return subprocess.Popen([sys.executable, os.path.abspath(__file__), "--sluzba", zaznam],
+                            env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=adresa),
+                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
+
+
 def prostredi(**zmeny):
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS")}
@@ -121,10 +140,11 @@ def prostredi(**zmeny):
     return env
 
 
-def spust(argumenty, env, program=None):
+def spust(argumenty, env, program=None, umask=None):
     zacatek = time.monotonic()
     beh = subprocess.run([program or PROGRAM, *argumenty], env=env, capture_output=True,
-                         text=True, timeout=NEJDELE)
+                         text=True, timeout=NEJDELE,
+                         preexec_fn=None if umask is None else lambda: os.umask(umask))
     return beh, time.monotonic() - zacatek
 
 
@@ -140,10 +160,10 @@ class Oznameni(unittest.TestCase):
         cls.sbernice.zavri()
         cls.slozka.cleanup()
 
-    def posli(self, *argumenty, kod=0):
+    def posli(self, *argumenty, kod=0, env=None):
         """The notifications one run sends."""
         pred = len(self.sbernice.oznameni())
-        beh, _ = spust(argumenty, self.env)
+        beh, _ = spust(argumenty, env or self.env)
         self.assertEqual(beh.returncode, kod, beh.stderr)
         self.assertEqual(beh.stdout, "")
         return self.sbernice.oznameni()[pred:]
@@ -202,12 +222,19 @@ class Oznameni(unittest.TestCase):
     def test_autostart(self):
         domov = os.path.join(self.slozka.name, "domov")
         nastaveni = os.path.join(self.slozka.name, "nastaveni")
-        env = dict(self.env, HOME=domov, XDG_CONFIG_HOME=nastaveni)
+        # No systemd user manager to be found: the entry at login it is.
+        beh_ = os.path.join(self.slozka.name, "beh")
+        os.makedirs(beh_, mode=0o700, exist_ok=True)
+        env = dict(self.env, HOME=domov, XDG_CONFIG_HOME=nastaveni, XDG_RUNTIME_DIR=beh_,
+                   XDG_STATE_HOME=os.path.join(self.slozka.name, "stav-autostart"))
         soubor = os.path.join(nastaveni, "autostart", "voranek-svatky.desktop")
 
-        beh, _ = spust(["--autostart", "zapnout", "--jen", " jana,Petr "], env)
+        # It runs a command at login: nobody else may write it, whatever the umask.
+        beh, _ = spust(["--autostart", "zapnout", "--jen", " jana,Petr "], env, umask=0)
         self.assertEqual(beh.returncode, 0, beh.stderr)
         self.assertIn(soubor, beh.stdout)
+        self.assertIn("automatického spuštění", beh.stdout)
+        self.assertEqual(os.stat(soubor).st_mode & 0o777, 0o644)
         self.assertEqual(os.stat(os.path.dirname(soubor)).st_mode & 0o777, 0o700)
         kontrola = subprocess.run(["desktop-file-validate", soubor], capture_output=True,
                                   text=True)
@@ -223,7 +250,8 @@ class Oznameni(unittest.TestCase):
         exec_ = polozka.get_string(skupina, "Exec")
         self.assertNotIn("%", exec_)
         _, argumenty = GLib.shell_parse_argv(exec_)
-        self.assertEqual(argumenty, [program, "--oznameni", "--jen", "jana, Petr"])
+        self.assertEqual(argumenty, [program, "--oznameni", "--jednou-denne", "--jen",
+                                     "jana, Petr"])
 
         # The login on 23 May, with the clock set by the one option the entry lacks.
         pred = len(self.sbernice.oznameni())
@@ -252,7 +280,7 @@ class Oznameni(unittest.TestCase):
         # Without the variable, or with a relative path in it, the entry goes under the home.
         for promenna in (None, "relativni/cesta"):
             with self.subTest(XDG_CONFIG_HOME=promenna):
-                env = dict(self.env, HOME=domov)
+                env = dict(self.env, HOME=domov, XDG_RUNTIME_DIR=beh_)
                 if promenna:
                     env["XDG_CONFIG_HOME"] = promenna
                 beh, _ = spust(["--autostart", "zapnout"], env)
@@ -261,9 +289,86 @@ class Oznameni(unittest.TestCase):
                 polozka = GLib.KeyFile()
                 polozka.load_from_file(soubor, GLib.KeyFileFlags.NONE)
                 self.assertEqual(GLib.shell_parse_argv(polozka.get_string(skupina, "Exec"))[1],
-                                 [program, "--oznameni"])
+                                 [program, "--oznameni", "--jednou-denne"])
                 spust(["--autostart", "vypnout"], env)
                 self.assertFalse(os.path.exists(soubor))
+
+
+    def test_jednou_denne(self):
+        # Runs of one user in order: (date, what the state file holds before the run or None
+        # to leave it, whether a notification comes).
+        pripady = [
+            ("2027-05-24", None, True),
+            ("2027-05-24", None, False),
+            ("24.5.2027", None, False),
+            ("2027-05-25", None, True),
+            ("2027-05-25", None, False),
+            ("2027-05-25", "2027-05-2", True),
+            ("2027-05-25", "\x00\xff nesmysl", True),
+            ("2027-05-25", "", True),
+            ("2027-05-26", "2027-05-26\n", False),
+        ]
+        stav = os.path.join(self.slozka.name, "stav-jednou")
+        env = dict(self.env, XDG_STATE_HOME=stav)
+        soubor = os.path.join(stav, "voranek", "posledni-pripominka")
+        for i, (datum, obsah, ukaze) in enumerate(pripady):
+            with self.subTest(krok=i, datum=datum, obsah=obsah):
+                if obsah is not None:
+                    with open(soubor, "wb") as f:
+                        f.write(obsah.encode("latin-1"))
+                oznameni = self.posli("--oznameni", "--jednou-denne", "--datum", datum, env=env)
+                self.assertEqual(len(oznameni), 1 if ukaze else 0)
+        self.assertEqual(os.stat(os.path.dirname(soubor)).st_mode & 0o777, 0o700)
+
+        # A day whose notification did not reach the desktop is not yet shown; without the
+        # variable the record is under the home.
+        domov = os.path.join(self.slozka.name, "domov-jednou")
+        beh_ = os.path.join(self.slozka.name, "beh-jednou")
+        os.makedirs(beh_)
+        bez = prostredi(HOME=domov, XDG_RUNTIME_DIR=beh_)
+        beh, _ = spust(["--oznameni", "--jednou-denne", "--datum", "2027-06-01"], bez)
+        self.assertEqual(beh.returncode, 1, beh.stderr)
+        env = dict(self.env, HOME=domov)
+        env.pop("XDG_STATE_HOME", None)
+        self.assertEqual(len(self.posli("--oznameni", "--jednou-denne", "--datum", "2027-06-01",
+                                        env=env)), 1)
+        with open(os.path.join(domov, ".local", "state", "voranek", "posledni-pripominka")) as f:
+            self.assertEqual(f.read(), "2027-06-01\n")
+
+
+class PozdniSluzba(unittest.TestCase):
+    """At login the notification service comes up after the program has started."""
+
+    def test_pozdni_sluzba(self):
+        for zpusob in ("aktivace", "objevi se"):
+            with self.subTest(zpusob=zpusob), tempfile.TemporaryDirectory() as slozka:
+                sbernice = Sbernice(slozka, sluzba=None, aktivace=zpusob == "aktivace")
+                env = prostredi(DBUS_SESSION_BUS_ADDRESS=sbernice.adresa,
+                                XDG_STATE_HOME=os.path.join(slozka, "stav"))
+                pozdni = None
+                try:
+                    zacatek = time.monotonic()
+                    beh = subprocess.Popen([PROGRAM, "--oznameni", "--jednou-denne", "--datum",
+                                            "2027-05-24"], env=env, stdout=subprocess.PIPE,
+                                           stderr=subprocess.PIPE, text=True)
+                    if zpusob == "objevi se":
+                        try:
+                            beh.wait(timeout=10)
+                        except subprocess.TimeoutExpired:
+                            pass
+                        pozdni = sluzba_na(sbernice.adresa, sbernice.zaznam)
+                    vystup, chyby = beh.communicate(timeout=NEJDELE + 10)
+                    doba = time.monotonic() - zacatek
+                    self.assertEqual((beh.returncode, vystup, chyby), (0, "", ""))
+                    self.assertEqual([o["souhrn"] for o in sbernice.oznameni()],
+                                     ["24. května 2027 / pondělí"])
+                    if pozdni:
+                        self.assertGreater(doba, 10)
+                finally:
+                    if pozdni:
+                        pozdni.stdin.close()
+                        pozdni.wait(timeout=NEJDELE)
+                    sbernice.zavri()
 
 
 class BezOznameni(unittest.TestCase):
@@ -305,17 +410,23 @@ class BezOznameni(unittest.TestCase):
 
     def test_nikdo_neodpovida(self):
         # A service that takes the call and never answers, and a bus that never says a word:
-        # both run at once, each must be given up within a few seconds.
+        # all run at once, each must be given up within a few seconds, also when the parent
+        # has blocked the timer signals.
         sbernice = Sbernice(self.slozka.name, sluzba="mlci")
         nema = socket.socket(socket.AF_UNIX)
         nema.bind(os.path.join(self.slozka.name, "nema"))
         nema.listen()
+
+        def zablokuj():
+            signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGALRM, signal.SIGVTALRM,
+                                                      signal.SIGPROF})
         try:
             behy = [subprocess.Popen([PROGRAM, "--oznameni"], env=dict(self.env,
                                      DBUS_SESSION_BUS_ADDRESS=adresa), stdout=subprocess.PIPE,
-                                     stderr=subprocess.PIPE, text=True)
+                                     stderr=subprocess.PIPE, text=True, preexec_fn=maska)
                     for adresa in (sbernice.adresa,
-                                   "unix:path=" + os.path.join(self.slozka.name, "nema"))]
+                                   "unix:path=" + os.path.join(self.slozka.name, "nema"))
+                    for maska in (None, zablokuj)]
             zacatek = time.monotonic()
             for beh in behy:
                 vystup, chyby = beh.communicate(timeout=NEJDELE)
@@ -328,7 +439,7 @@ class BezOznameni(unittest.TestCase):
 
 if __name__ == "__main__":
     if sys.argv[1] == "--sluzba":
-        sluzba(sys.argv[2], "--mlci" in sys.argv)
+        sluzba(sys.argv[2], "--mlci" in sys.argv, "--aktivovana" in sys.argv)
     else:
         PROGRAM = sys.argv.pop(1)
         unittest.main(verbosity=2)
