@@ -7,7 +7,8 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberat
           pkg-config libcli11-dev nlohmann-json3-dev libical-dev
           khal calcurse python3-icalendar
           dbus at-spi2-core python3-pyatspi
-          libnotify-dev dbus-daemon python3-dbus python3-gi)
+          libnotify-dev dbus-daemon python3-dbus python3-gi
+          libebook1.2-dev libebook-contacts1.2-dev evolution-data-server)
 
 missing=()
 for p in "${packages[@]}"; do

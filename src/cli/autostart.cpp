@@ -89,18 +89,25 @@ std::string HodnotaExec(const std::vector<std::string> &argumenty)
     return HodnotaRetezce(radek);
 }
 
-std::string TextAutostartu(const std::string &program, const std::optional<std::string> &jen)
+std::string TextAutostartu(const std::string &program, const std::optional<std::string> &jen,
+    const std::optional<std::string> &kontakty)
 {
     std::vector<std::string> argumenty {program, "--oznameni"};
     if (jen) {
         argumenty.emplace_back("--jen");
         argumenty.push_back(*jen);
     }
+    if (kontakty) {
+        argumenty.emplace_back("--kontakty");
+        if (!kontakty->empty())
+            argumenty.push_back(*kontakty);
+    }
     std::string text = "[Desktop Entry]\n"
                        "Type=Application\n"
                        "Name=VORANEK – připomínka jmenin\n";
-    text += jen ? "Comment=Při přihlášení oznámí, kdo z blízkých má dnes nebo zítra svátek\n"
-                : "Comment=Při přihlášení oznámí dnešní jmeniny a svátky\n";
+    text += jen || kontakty
+        ? "Comment=Při přihlášení oznámí, kdo z blízkých má dnes nebo zítra svátek\n"
+        : "Comment=Při přihlášení oznámí dnešní jmeniny a svátky\n";
     text += "Exec=" + HodnotaExec(argumenty) + "\n";
     // A program removed since leaves the entry idle instead of failing at every login.
     text += "TryExec=" + HodnotaRetezce(program) + "\n";

@@ -12,8 +12,10 @@ namespace voranek::cli {
 // command or expand as a variable.
 std::string HodnotaExec(const std::vector<std::string> &argumenty);
 
-// The whole entry that runs the installed program with --oznameni (and --jen jen) at login.
-std::string TextAutostartu(const std::string &program, const std::optional<std::string> &jen);
+// The whole entry that runs the installed program with --oznameni (and --jen jen) at login;
+// with kontakty, --kontakty and the file, or alone when it is "" (the address book).
+std::string TextAutostartu(const std::string &program, const std::optional<std::string> &jen,
+    const std::optional<std::string> &kontakty = std::nullopt);
 
 // $XDG_CONFIG_HOME/autostart/voranek-svatky.desktop, or under ~/.config; a Chyba when
 // neither is known.

@@ -5,6 +5,7 @@
 #include "cli/chyba.h"
 #include "cli/ics.h"
 #include "cli/jmena.h"
+#include "cli/kontakty.h"
 #include "cli/modul.h"
 #include "cli/oznameni.h"
 #include "cli/rozbor.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <unistd.h>
 
 using namespace voranek;
@@ -30,6 +32,8 @@ Příklady:
   voranek-svatky --jmeno jiri          kdy má svátek Jiří
   voranek-svatky --ics 2027 --jen "Jana, Petr" --pripominka 8:00 -o jmeniny.ics
                                        jmeniny blízkých do kalendáře, s připomínkou
+  voranek-svatky --kontakty kontakty.vcf
+                                       kdy mají svátek vaši kontakty
   voranek-svatky --autostart zapnout --jen "Jana, Petr"
                                        při každém přihlášení připomene jmeniny blízkých,
                                        v den svátku i den předem
@@ -47,9 +51,10 @@ public:
 };
 
 struct Volby {
-    std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup, autostart;
+    std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup, autostart, kontakty;
     bool radek = false, json = false, oznameni = false;
     bool sJen = false; // --jen given, even empty
+    bool sKontakty = false; // --kontakty given, with a file or without
 };
 
 // The first option name a message of the option parser speaks of.
@@ -101,6 +106,42 @@ bool Terminal()
         && std::strcmp(term, "dumb") != 0;
 }
 
+// The contacts of the file, or without one of the desktop's address book; what was skipped
+// is said on standard error. Nothing of them is kept.
+std::optional<std::vector<Kontakt>> Kontakty(const Volby &v)
+{
+    const auto cti
+        = reinterpret_cast<FunkceKontaktu>(SymbolModulu("voranek-kontakty.so", SymbolKontaktu));
+    Adresar adresar;
+    if (v.kontakty.empty()) {
+        cti(nullptr, &adresar);
+    } else {
+        const std::string text = CtiSoubor(v.kontakty);
+        cti(&text, &adresar);
+    }
+    const std::string zdroj = v.kontakty.empty() ? "adresář" : v.kontakty;
+    for (const std::string &varovani : adresar.varovani)
+        std::fprintf(stderr, "voranek-svatky: %s: %s\n", zdroj.c_str(), varovani.c_str());
+    if (!adresar.chyba.empty()) {
+        std::fprintf(stderr, "voranek-svatky: %s\n", adresar.chyba.c_str());
+        return std::nullopt;
+    }
+    if (adresar.kontakty.empty()) {
+        std::fprintf(stderr, "voranek-svatky: %s: žádné kontakty se jménem\n", zdroj.c_str());
+        return std::nullopt;
+    }
+    return std::move(adresar.kontakty);
+}
+
+int SvatkyKontaktu(const Volby &v, const Datum &dnes)
+{
+    const auto kontakty = Kontakty(v);
+    if (!kontakty)
+        return NicNenalezeno;
+    Vypis(VypisKontaktu(NajdiKontakty(*kontakty, {true, true}), VytvorKalendarDnu(), dnes));
+    return Hotovo;
+}
+
 int Kalendar(const Volby &v)
 {
     ZadaniExportu zadani;
@@ -126,6 +167,12 @@ int Kalendar(const Volby &v)
     }
     if (!v.pripominka.empty())
         zadani.pripominka = RozeberCas(v.pripominka);
+    if (v.sKontakty) {
+        const auto kontakty = Kontakty(v);
+        if (!kontakty)
+            return NicNenalezeno;
+        zadani.kontakty = NajdiKontakty(*kontakty, zadani.kalendare).svatky;
+    }
 
     const auto exportuj
         = reinterpret_cast<FunkceExportu>(SymbolModulu("voranek-ics.so", SymbolExportu));
@@ -156,7 +203,13 @@ int Jmeno(const Volby &v, const Datum &dnes)
 int Oznam(const Volby &v, const Datum &dnes)
 {
     std::optional<Oznameni> oznameni;
-    if (v.sJen)
+    if (v.sKontakty) {
+        const auto kontakty = Kontakty(v);
+        if (!kontakty)
+            return NicNenalezeno;
+        const OsobyKontaktu osoby = OsobyZKontaktu(NajdiKontakty(*kontakty, {true, true}));
+        oznameni = OznameniOsob(osoby.nalezy, dnes, osoby.jmena);
+    } else if (v.sJen)
         oznameni = OznameniOsob(OsobyPripominky(RozeberJmena(v.jen)), dnes);
     else
         oznameni = OznameniDne(dnes);
@@ -176,8 +229,9 @@ int Autostart(const Volby &v)
 {
     const std::string soubor = SouborAutostartu();
     if (v.autostart == "vypnout") {
-        if (v.sJen)
-            throw Chyba("volba --jen patří k --autostart zapnout");
+        if (v.sJen || v.sKontakty)
+            throw Chyba(std::string("volba ") + (v.sJen ? "--jen" : "--kontakty")
+                + " patří k --autostart zapnout");
         Vypis(VypniAutostart(soubor) ? "Připomínka při přihlášení je vypnuta.\n"
                                      : "Připomínka při přihlášení nebyla zapnuta.\n");
         return Hotovo;
@@ -194,10 +248,25 @@ int Autostart(const Volby &v)
         for (const std::string &jmeno : jmena)
             *jen += (jen->empty() ? "" : ", ") + jmeno;
     }
+    std::optional<std::string> kontakty;
+    if (v.sKontakty) {
+        // Read now, so that a file or an address book that cannot be read is said at once;
+        // the entry names the file by its whole path, as logins start elsewhere.
+        if (!Kontakty(v))
+            return NicNenalezeno;
+        kontakty.emplace();
+        if (!v.kontakty.empty()) {
+            char *cesta = realpath(v.kontakty.c_str(), nullptr);
+            if (!cesta)
+                throw Chyba("soubor " + Uvozene(v.kontakty) + " nelze najít: " + Duvod(errno));
+            *kontakty = cesta;
+            std::free(cesta);
+        }
+    }
     const std::string program = CestaProgramu();
     if (program.empty())
         throw Chyba("nelze zjistit, kde je program nainstalován");
-    ZapniAutostart(soubor, TextAutostartu(program, jen));
+    ZapniAutostart(soubor, TextAutostartu(program, jen, kontakty));
     Vypis("Připomínka při přihlášení je zapnuta: " + soubor + "\n");
     return Hotovo;
 }
@@ -255,6 +324,10 @@ int Spust(int argc, char **argv)
     app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
         ->type_name("SOUBOR")
         ->needs(ics);
+    auto *kontakty = app.add_option("--kontakty", v.kontakty,
+                            "jmeniny kontaktů ze souboru vCard, bez něj z adresáře plochy")
+                         ->type_name("[SOUBOR]")
+                         ->expected(0, 1);
     auto *oznameni
         = app.add_flag("--oznameni", v.oznameni,
                  "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
@@ -267,6 +340,7 @@ int Spust(int argc, char **argv)
     jmeno->excludes(ics)->excludes(oznameni);
     datum->excludes(ics);
     ics->excludes(oznameni);
+    kontakty->excludes(radek)->excludes(json)->excludes(jmeno)->excludes(jen);
     autostart->excludes(datum)
         ->excludes(radek)
         ->excludes(json)
@@ -287,6 +361,7 @@ int Spust(int argc, char **argv)
     }
 
     v.sJen = jen->count() > 0;
+    v.sKontakty = kontakty->count() > 0;
     if (v.sJen && ics->count() == 0 && !v.oznameni && autostart->count() == 0)
         throw Chyba("volba --jen patří k volbě --ics, --oznameni nebo --autostart");
     if (autostart->count() > 0)
@@ -304,6 +379,8 @@ int Spust(int argc, char **argv)
     }
     if (v.oznameni)
         return Oznam(v, den);
+    if (v.sKontakty)
+        return SvatkyKontaktu(v, den);
     return Den(v, den);
 }
 
