@@ -232,6 +232,9 @@ private:
     std::map<std::string, int> stejnaJmena_;
 };
 
+// Opens a book at once with what it holds.
+constexpr guint32 NecekatNaSpojeni = static_cast<guint32>(-1);
+
 // The parser warns of what it cannot read on its own; what is skipped is said in Czech above.
 void Ticho(const gchar *, GLogLevelFlags, const gchar *, gpointer)
 { }
@@ -251,6 +254,9 @@ Adresar CtiVCard(const std::string &text)
 Adresar CtiAdresarPlochy()
 {
     Adresar adresar;
+    // The client library's settings would go through dconf, which keeps files of its own in
+    // the user's folders; this program only reads, and leaves no trace there.
+    g_setenv("GSETTINGS_BACKEND", "memory", TRUE);
     GError *chyba = nullptr;
     Objekt<ESourceRegistry> registr(e_source_registry_new_sync(nullptr, &chyba));
     if (!registr) {
@@ -270,8 +276,10 @@ Adresar CtiAdresarPlochy()
         auto *zdroj = static_cast<ESource *>(z->data);
         const std::string nazev = Platne(e_source_get_display_name(zdroj));
         // Through the address book service, which alone touches its files: this program
-        // only asks.
-        Objekt<EClient> klient(e_book_client_connect_sync(zdroj, 5, nullptr, &chyba));
+        // only asks. What a remote book holds already is enough; waiting for it to go online
+        // would hold the reminder at login for as long as the network takes, or for ever.
+        Objekt<EClient> klient(
+            e_book_client_connect_sync(zdroj, NecekatNaSpojeni, nullptr, &chyba));
         GSList *kontakty = nullptr;
         if (klient
             && e_book_client_get_contacts_sync(
