@@ -32,13 +32,14 @@ std::unordered_map<std::string, std::vector<Nalez>> Rejstrik(std::array<bool, 2>
     return rejstrik;
 }
 
+// The first of several given names, which vCard 4.0 lists with commas.
 std::string_view PrvniSlovo(std::string_view text)
 {
-    const auto zacatek = text.find_first_not_of(" \t");
+    const auto zacatek = text.find_first_not_of(" \t,");
     if (zacatek == std::string_view::npos)
         return {};
     text.remove_prefix(zacatek);
-    return text.substr(0, text.find_first_of(" \t"));
+    return text.substr(0, text.find_first_of(" \t,"));
 }
 
 bool PredDnem(const Datum &a, const Datum &b)
