@@ -328,12 +328,13 @@ int Spust(int argc, char **argv)
                             "jmeniny kontaktů ze souboru vCard, bez něj z adresáře plochy")
                          ->type_name("[SOUBOR]")
                          ->expected(0, 1);
-    auto *oznameni
-        = app.add_flag("--oznameni", v.oznameni,
-                 "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
-              ->disable_flag_override();
+    auto *oznameni = app.add_flag("--oznameni", v.oznameni,
+                            "oznámení na ploše jako panel Dnes je...; s --jen či --kontakty v den "
+                            "svátku a den předem")
+                         ->disable_flag_override();
     auto *autostart = app.add_option("--autostart", v.autostart,
-                             "zapnout: --oznameni (s --jen) při každém přihlášení; vypnout: už ne")
+                             "zapnout: --oznameni (s --jen či --kontakty) při každém přihlášení; "
+                             "vypnout: už ne")
                           ->type_name("zapnout|vypnout");
     radek->excludes(json)->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     json->excludes(jmeno)->excludes(ics)->excludes(oznameni);
