@@ -69,11 +69,13 @@ class Soubor(unittest.TestCase):
         self.assertEqual(soubory(self.domov), [])
 
     def test_chyby(self):
+        self.prazdny = os.path.join(self.slozka.name, "prazdny.vcf")
+        open(self.prazdny, "w").close()
         for argumenty, kod, zprava in [
                 (["--kontakty", os.path.join(self.slozka.name, "neni.vcf")], 2, "neexistuje"),
                 (["--kontakty", self.slozka.name], 2, "složka"),
                 (["--kontakty", self.vcf, "--jen", "Jana", "--ics", "2027"], 2, "--jen"),
-                (["--kontakty", "/dev/null"], 1, "žádné kontakty")]:
+                (["--kontakty", self.prazdny], 1, "žádné kontakty")]:
             beh = spust(argumenty, self.env)
             self.assertEqual(beh.returncode, kod, argumenty)
             self.assertEqual(beh.stdout, "")
