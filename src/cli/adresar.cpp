@@ -4,6 +4,7 @@
 
 #include <libebook/libebook.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -181,7 +182,11 @@ private:
             if (Orizni(r.text).empty())
                 continue;
             if (ZacatekHodnoty(r.text) == std::string_view::npos) {
-                std::string ukazka = Platne(r.text.substr(0, 40).c_str());
+                // The start of the line, cut between letters.
+                std::size_t delka = std::min<std::size_t>(r.text.size(), 40);
+                while (delka < r.text.size() && (r.text[delka] & 0xC0) == 0x80)
+                    --delka;
+                const std::string ukazka = Platne(r.text.substr(0, delka).c_str());
                 Varuj(r.cislo, "nečitelný řádek přeskočen: „" + ukazka + "“");
                 continue;
             }
@@ -292,7 +297,7 @@ Adresar CtiAdresarPlochy()
         GChyba uklid(chyba);
         chyba = nullptr;
         adresar.varovani.push_back(
-            "adresář „" + nazev + "“ nelze číst: " + (uklid ? uklid->message : "neznámá chyba"));
+            "„" + nazev + "“ nelze číst: " + (uklid ? uklid->message : "neznámá chyba"));
     }
     g_list_free_full(zdroje, g_object_unref);
     g_free(vse);

@@ -119,7 +119,7 @@ std::optional<std::vector<Kontakt>> Kontakty(const Volby &v)
         const std::string text = CtiSoubor(v.kontakty);
         cti(&text, &adresar);
     }
-    const std::string zdroj = v.kontakty.empty() ? "adresář" : v.kontakty;
+    const std::string zdroj = v.kontakty.empty() ? "adresář plochy" : v.kontakty;
     for (const std::string &varovani : adresar.varovani)
         std::fprintf(stderr, "voranek-svatky: %s: %s\n", zdroj.c_str(), varovani.c_str());
     if (!adresar.chyba.empty()) {

@@ -13,8 +13,7 @@ int main(int argc, char **argv)
         return 1;
     }
     ESource *zdroj = e_source_registry_ref_builtin_address_book(registr);
-    EClient *klient
-        = e_book_client_connect_sync(zdroj, static_cast<guint32>(-1), nullptr, &chyba);
+    EClient *klient = e_book_client_connect_sync(zdroj, static_cast<guint32>(-1), nullptr, &chyba);
     if (!klient) {
         std::fprintf(stderr, "connect: %s\n", chyba->message);
         return 1;
