@@ -8,7 +8,8 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberat
           khal calcurse python3-icalendar
           dbus at-spi2-core python3-pyatspi
           libnotify-dev dbus-daemon python3-dbus python3-gi
-          systemd jq)
+          systemd jq
+          libebook1.2-dev libebook-contacts1.2-dev evolution-data-server)
 
 missing=()
 for p in "${packages[@]}"; do

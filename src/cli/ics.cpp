@@ -189,6 +189,11 @@ private:
 
     void Jmeniny(TypKalendare typ, std::int16_t index, const Datum &datum)
     {
+        if (zadani_.kontakty) {
+            JmeninyKontaktu(typ, index, datum);
+            if (!zadani_.jen)
+                return;
+        }
         if (!zadani_.jen) {
             const std::string_view zaznam = Zaznam(typ, index);
             const bool vice
@@ -202,6 +207,23 @@ private:
             if (n.typ == typ && n.index == index)
                 Udalost(datum, typ, "Svátek má " + std::string(n.osoba), "jmeniny",
                     "jmeniny-" + Slug(n.osoba), true);
+        }
+    }
+
+    // One event a contact: two contacts of one name are two events, each with a UID of its own
+    // that the next export gives it again.
+    void JmeninyKontaktu(TypKalendare typ, std::int16_t index, const Datum &datum)
+    {
+        for (const SvatekKontaktu &k : *zadani_.kontakty) {
+            if (k.nalez.typ != typ || k.nalez.index != index)
+                continue;
+            std::uint64_t otisk = 14695981039346656037u; // FNV-1a
+            for (unsigned char c : k.klic)
+                otisk = (otisk ^ c) * 1099511628211u;
+            char kod[17];
+            std::snprintf(kod, sizeof kod, "%016llx", static_cast<unsigned long long>(otisk));
+            Udalost(
+                datum, typ, "Svátek má " + k.jmeno, "jmeniny", "kontakt-" + std::string(kod), true);
         }
     }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/jmena.h"
+#include "cli/kontakty.h"
 
 #include <array>
 #include <optional>
@@ -16,6 +17,8 @@ struct ZadaniExportu {
     std::array<bool, 2> kalendare {true, false}; // indexed by TypKalendare
     // Name days of these persons only (one event each); without it, every entry's day.
     std::optional<std::vector<Nalez>> jen;
+    // The name days of these contacts, one event each, named by the contact's full name.
+    std::optional<std::vector<SvatekKontaktu>> kontakty;
     // An alarm on the day of each name day, minutes after midnight.
     std::optional<int> pripominka;
 };

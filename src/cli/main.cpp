@@ -6,6 +6,7 @@
 #include "cli/denik.h"
 #include "cli/ics.h"
 #include "cli/jmena.h"
+#include "cli/kontakty.h"
 #include "cli/modul.h"
 #include "cli/oznameni.h"
 #include "cli/rozbor.h"
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <unistd.h>
 
 using namespace voranek;
@@ -33,6 +35,8 @@ Příklady:
   voranek-svatky --ics 2027 --jen "Jana, Petr" --pripominka 8:00 -o jmeniny.ics
                                      jmeniny blízkých do kalendáře
                                      s připomínkou
+  voranek-svatky --kontakty kontakty.vcf
+                                     kdy mají svátek vaše kontakty
   voranek-svatky --autostart zapnout --jen "Jana, Petr"
                                      každý den v 8:00 (a po probuzení či
                                      přihlášení, když to zmeškal) připomene
@@ -94,9 +98,10 @@ public:
 };
 
 struct Volby {
-    std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup, autostart;
+    std::string datum, jmeno, ics, varianta = "cz", jen, pripominka, vystup, autostart, kontakty;
     bool radek = false, json = false, oznameni = false, jednouDenne = false;
     bool sJen = false; // --jen given, even empty
+    bool sKontakty = false; // --kontakty given, with a file or without
 };
 
 // The first option name a message of the option parser speaks of.
@@ -158,6 +163,69 @@ bool Terminal()
         && std::strcmp(term, "dumb") != 0;
 }
 
+// The contacts of the file, or without one of the desktop's address book; what was skipped
+// is said on standard error. Nothing of them is kept.
+std::optional<std::vector<Kontakt>> Kontakty(const Volby &v)
+{
+    const auto cti
+        = reinterpret_cast<FunkceKontaktu>(SymbolModulu("voranek-kontakty.so", SymbolKontaktu));
+    // The module's strings are copied here at once: nothing it made is kept or freed on this side.
+    struct Prijem {
+        std::vector<Kontakt> kontakty;
+        std::vector<std::string> varovani;
+        bool dost = true; // false once a copy ran out of memory
+    } prijato;
+    const PrijemKontaktu prijem {&prijato,
+        [](void *kam, const char *jmeno, const char *krestni, const char *klic) noexcept {
+            auto &p = *static_cast<Prijem *>(kam);
+            try {
+                p.kontakty.push_back(Kontakt {jmeno, krestni, klic});
+            } catch (...) {
+                p.dost = false;
+            }
+        },
+        [](void *kam, const char *radek) noexcept {
+            auto &p = *static_cast<Prijem *>(kam);
+            try {
+                p.varovani.emplace_back(radek);
+            } catch (...) {
+                p.dost = false;
+            }
+        }};
+    char zprava[512] = "";
+    int kod = Hotovo;
+    if (v.kontakty.empty()) {
+        kod = cti(nullptr, 0, &prijem, zprava, sizeof zprava);
+    } else {
+        const std::string text = CtiSoubor(v.kontakty);
+        kod = cti(text.data(), text.size(), &prijem, zprava, sizeof zprava);
+    }
+    if (kod == SpatneZadani || !prijato.dost)
+        throw Chyba(!prijato.dost ? "nedostatek paměti" : zprava);
+    const std::string zdroj = v.kontakty.empty() ? "adresář plochy" : JedenRadek(v.kontakty, 60);
+    for (const std::string &varovani : prijato.varovani)
+        std::fprintf(
+            stderr, "voranek-svatky: %s: %s\n", zdroj.c_str(), JedenRadek(varovani, 300).c_str());
+    if (kod != Hotovo) {
+        std::fprintf(stderr, "voranek-svatky: %s\n", JedenRadek(zprava, 300).c_str());
+        return std::nullopt;
+    }
+    if (prijato.kontakty.empty()) {
+        std::fprintf(stderr, "voranek-svatky: %s: žádné kontakty se jménem\n", zdroj.c_str());
+        return std::nullopt;
+    }
+    return std::move(prijato.kontakty);
+}
+
+int SvatkyKontaktu(const Volby &v, const Datum &dnes)
+{
+    const auto kontakty = Kontakty(v);
+    if (!kontakty)
+        return NicNenalezeno;
+    Vypis(VypisKontaktu(NajdiKontakty(*kontakty, {true, true}), VytvorKalendarDnu(), dnes));
+    return Hotovo;
+}
+
 int Kalendar(const Volby &v)
 {
     ZadaniExportu zadani;
@@ -183,6 +251,12 @@ int Kalendar(const Volby &v)
     }
     if (!v.pripominka.empty())
         zadani.pripominka = RozeberCas(v.pripominka);
+    if (v.sKontakty) {
+        const auto kontakty = Kontakty(v);
+        if (!kontakty)
+            return NicNenalezeno;
+        zadani.kontakty = NajdiKontakty(*kontakty, zadani.kalendare).svatky;
+    }
 
     // The file is stamped with the clock's time: a clock the calendar cannot hold is refused
     // before anything is written.
@@ -221,7 +295,13 @@ int Jmeno(const Volby &v, const Datum &dnes)
 int Oznam(const Volby &v, const Datum &dnes)
 {
     std::optional<Oznameni> oznameni;
-    if (v.sJen)
+    if (v.sKontakty) {
+        const auto kontakty = Kontakty(v);
+        if (!kontakty)
+            return NicNenalezeno;
+        const OsobyKontaktu osoby = OsobyZKontaktu(NajdiKontakty(*kontakty, {true, true}));
+        oznameni = OznameniOsob(osoby.nalezy, dnes, osoby.jmena);
+    } else if (v.sJen)
         oznameni = OznameniOsob(OsobyPripominky(RozeberJmena(v.jen)), dnes);
     else
         oznameni = OznameniDne(dnes);
@@ -269,14 +349,26 @@ std::vector<std::string> PrikazPripominky(const Volby &v)
         prikaz.emplace_back("--jen");
         prikaz.push_back(jen);
     }
+    if (v.sKontakty) {
+        // The command names the file by its whole path, as logins and timers start elsewhere.
+        prikaz.emplace_back("--kontakty");
+        if (!v.kontakty.empty()) {
+            char *cesta = realpath(v.kontakty.c_str(), nullptr);
+            if (!cesta)
+                throw Chyba("soubor " + Uvozene(v.kontakty) + " nelze najít: " + Duvod(errno));
+            prikaz.emplace_back(cesta);
+            std::free(cesta);
+        }
+    }
     return prikaz;
 }
 
 int Autostart(const Volby &v)
 {
     if (v.autostart == "vypnout") {
-        if (v.sJen)
-            throw Chyba("volba --jen patří k --autostart zapnout");
+        if (v.sJen || v.sKontakty)
+            throw Chyba(std::string("volba ") + (v.sJen ? "--jen" : "--kontakty")
+                + " patří k --autostart zapnout");
         if (!v.pripominka.empty())
             throw Chyba("volba --pripominka patří k --autostart zapnout");
         Vypis(VypniPripominku() ? "Připomínka jmenin je vypnuta.\n"
@@ -287,7 +379,11 @@ int Autostart(const Volby &v)
         throw Chyba("neznámá hodnota " + Uvozene(v.autostart)
             + " volby --autostart: zadejte zapnout nebo vypnout");
     const int minuta = v.pripominka.empty() ? 8 * 60 : RozeberCas(v.pripominka);
-    const Zapnuti zapnuti = ZapniPripominku(PrikazPripominky(v), v.sJen, minuta);
+    // Contacts are read now, so that a file or an address book that cannot be read is said at
+    // once rather than at every reminder.
+    if (v.sKontakty && !Kontakty(v))
+        return NicNenalezeno;
+    const Zapnuti zapnuti = ZapniPripominku(PrikazPripominky(v), v.sJen || v.sKontakty, minuta);
     if (zapnuti.casovac) {
         const std::string cas = std::to_string(minuta / 60) + ":" + (minuta % 60 < 10 ? "0" : "")
             + std::to_string(minuta % 60);
@@ -357,22 +453,28 @@ int Spust(int argc, char **argv)
     auto *vystup = app.add_option("-o,--vystup", v.vystup, "zapíše kalendář do souboru")
                        ->type_name("SOUBOR")
                        ->needs(ics);
-    auto *oznameni
-        = app.add_flag("--oznameni", v.oznameni,
-                 "oznámení na ploše jako panel Dnes je...; s --jen v den svátku a den předem")
-              ->disable_flag_override();
+    auto *kontakty = app.add_option("--kontakty", v.kontakty,
+                            "jmeniny kontaktů ze souboru vCard, bez něj z adresáře plochy")
+                         ->type_name("[SOUBOR]")
+                         ->expected(0, 1);
+    auto *oznameni = app.add_flag("--oznameni", v.oznameni,
+                            "oznámení na ploše jako panel Dnes je...; s --jen či --kontakty v den "
+                            "svátku a den předem")
+                         ->disable_flag_override();
     app.add_flag("--jednou-denne", v.jednouDenne,
            "pro časovač a přihlášení: nejvýš jednou denně, na službu oznámení čeká až minutu")
         ->disable_flag_override()
         ->needs(oznameni);
     auto *autostart = app.add_option("--autostart", v.autostart,
-                             "zapnout: --oznameni (s --jen) každý den; vypnout: už ne")
+                             "zapnout: --oznameni (s --jen či --kontakty) každý den; vypnout: "
+                             "už ne")
                           ->type_name("zapnout|vypnout");
     radek->excludes(json)->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     json->excludes(jmeno)->excludes(ics)->excludes(oznameni);
     jmeno->excludes(ics)->excludes(oznameni);
     datum->excludes(ics);
     ics->excludes(oznameni);
+    kontakty->excludes(radek)->excludes(json)->excludes(jmeno)->excludes(jen);
     autostart->excludes(datum)
         ->excludes(radek)
         ->excludes(json)
@@ -400,7 +502,15 @@ int Spust(int argc, char **argv)
         }
     }
 
+    // --kontakty alone means the address book, so the parser gives "" for it as for an empty
+    // value: only the command line tells them apart.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--kontakty=" || (a == "--kontakty" && i + 1 < argc && argv[i + 1][0] == '\0'))
+            throw Chyba("volba --kontakty potřebuje hodnotu");
+    }
     v.sJen = jen->count() > 0;
+    v.sKontakty = kontakty->count() > 0;
     if (v.sJen && ics->count() == 0 && !v.oznameni && autostart->count() == 0)
         throw Chyba("volba --jen patří k volbě --ics, --oznameni nebo --autostart");
     if (pripominka->count() > 0 && ics->count() == 0 && autostart->count() == 0)
@@ -418,6 +528,8 @@ int Spust(int argc, char **argv)
     }
     if (v.oznameni)
         return Oznam(v, den);
+    if (v.sKontakty)
+        return SvatkyKontaktu(v, den);
     return Den(v, den);
 }
 

@@ -44,11 +44,13 @@ std::optional<Datum> Zitra(const Datum &den)
 }
 
 // The listed persons whose name day falls on the day, each once, in the order of the list.
-std::vector<std::string> Oslavenci(
-    const KalendarDnu &kalendar, const std::vector<std::vector<Nalez>> &osoby, const Datum &den)
+std::vector<std::string> Oslavenci(const KalendarDnu &kalendar,
+    const std::vector<std::vector<Nalez>> &osoby, const std::vector<std::string> &plna,
+    const Datum &den)
 {
     std::vector<std::string> jmena;
-    for (const std::vector<Nalez> &nalezy : osoby) {
+    for (std::size_t i = 0; i < osoby.size(); ++i) {
+        const std::vector<Nalez> &nalezy = osoby[i];
         const Nalez *cesky = nullptr;
         const Nalez *slovensky = nullptr;
         bool maCeskyDen = false;
@@ -61,10 +63,11 @@ std::vector<std::string> Oslavenci(
                 nalez = &n;
         }
         std::string jmeno;
+        const bool plne = i < plna.size();
         if (cesky)
-            jmeno = cesky->osoba;
+            jmeno = plne ? plna[i] : std::string(cesky->osoba);
         else if (slovensky)
-            jmeno = std::string(slovensky->osoba) + (maCeskyDen ? " (SK)" : "");
+            jmeno = (plne ? plna[i] : std::string(slovensky->osoba)) + (maCeskyDen ? " (SK)" : "");
         else
             continue;
         if (std::find(jmena.begin(), jmena.end(), jmeno) == jmena.end())
@@ -109,14 +112,14 @@ std::vector<std::vector<Nalez>> OsobyPripominky(const std::vector<std::string> &
     return osoby;
 }
 
-std::optional<Oznameni> OznameniOsob(
-    const std::vector<std::vector<Nalez>> &osoby, const Datum &dnes)
+std::optional<Oznameni> OznameniOsob(const std::vector<std::vector<Nalez>> &osoby,
+    const Datum &dnes, const std::vector<std::string> &jmena)
 {
     const KalendarDnu kalendar = VytvorKalendarDnu();
-    const std::vector<std::string> dnesni = Oslavenci(kalendar, osoby, dnes);
+    const std::vector<std::string> dnesni = Oslavenci(kalendar, osoby, jmena, dnes);
     const std::optional<Datum> zitra = Zitra(dnes);
     const std::vector<std::string> zitrejsi
-        = zitra ? Oslavenci(kalendar, osoby, *zitra) : std::vector<std::string> {};
+        = zitra ? Oslavenci(kalendar, osoby, jmena, *zitra) : std::vector<std::string> {};
     if (!dnesni.empty()) {
         std::string souhrn = "Dnes " + MaSvatek(dnesni);
         if (!zitrejsi.empty())

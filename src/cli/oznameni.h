@@ -25,9 +25,10 @@ std::vector<std::vector<Nalez>> OsobyPripominky(const std::vector<std::string> &
 
 // "Dnes má svátek Jana", "Zítra mají svátek Adam a Eva", "Dnes má svátek Jiří, zítra Marek":
 // the persons whose name day is today or tomorrow; nothing on any other day. A person with a
-// Czech day is marked "(SK)" on a day only the Slovak calendar gives.
-std::optional<Oznameni> OznameniOsob(
-    const std::vector<std::vector<Nalez>> &osoby, const Datum &dnes);
+// Czech day is marked "(SK)" on a day only the Slovak calendar gives. With jmena (one a person,
+// a contact's full name) the persons are named so: "Zítra má svátek Jana Nováková".
+std::optional<Oznameni> OznameniOsob(const std::vector<std::vector<Nalez>> &osoby,
+    const Datum &dnes, const std::vector<std::string> &jmena = {});
 
 // The application name and icon the desktop shows the notification with.
 inline constexpr const char *NazevAplikace = "VORANEK";
@@ -41,7 +42,7 @@ inline constexpr const char *IkonaAplikace = "org.voranek.Voranek";
 // none. At login (priPrihlaseni) the service may come up well after the program, and it is
 // waited for about a minute.
 inline constexpr const char *SymbolOdeslani = "voranek_oznam";
-using FunkceOdeslani = int (*)(const Oznameni *oznameni, bool priPrihlaseni, char *zprava,
-    std::size_t velikost) noexcept;
+using FunkceOdeslani = int (*)(
+    const Oznameni *oznameni, bool priPrihlaseni, char *zprava, std::size_t velikost) noexcept;
 
 } // namespace voranek::cli

@@ -271,6 +271,28 @@ class Oznameni(unittest.TestCase):
                     self.assertEqual(f.read(), drive)
         self.assertEqual(os.listdir(os.path.dirname(soubor)), ["voranek-svatky.desktop"])
 
+        # Contacts: the entry names the file by its whole path, as a login starts elsewhere,
+        # and says whose name day it is by the contact's full name.
+        adresar = os.path.join(self.slozka.name, 'Můj "adresář" $X')
+        os.makedirs(adresar, exist_ok=True)
+        with open(os.path.join(adresar, "kontakty.vcf"), "w", encoding="utf-8") as f:
+            f.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Nováková;Jana;;;\r\n"
+                    "FN:Jana Nováková\r\nEND:VCARD\r\n")
+        beh, _ = spust(["--autostart", "zapnout", "--kontakty",
+                        os.path.join(adresar, "..", os.path.basename(adresar), "kontakty.vcf")],
+                       env)
+        self.assertEqual(beh.returncode, 0, beh.stderr)
+        polozka = GLib.KeyFile()
+        polozka.load_from_file(soubor, GLib.KeyFileFlags.NONE)
+        _, argumenty = GLib.shell_parse_argv(polozka.get_string(skupina, "Exec"))
+        self.assertEqual(argumenty, [program, "--oznameni", "--jednou-denne", "--kontakty",
+                                     os.path.join(os.path.realpath(adresar), "kontakty.vcf")])
+        pred = len(self.sbernice.oznameni())
+        beh, _ = spust([*argumenty[1:], "--datum", "2028-05-23"], env, program=argumenty[0])
+        self.assertEqual(beh.returncode, 0, beh.stderr)
+        self.assertEqual([o["souhrn"] for o in self.sbernice.oznameni()[pred:]],
+                         ["Zítra má svátek Jana Nováková"])
+
         beh, _ = spust(["--autostart", "vypnout"], env)
         self.assertEqual(beh.returncode, 0, beh.stderr)
         self.assertFalse(os.path.exists(soubor))

@@ -42,4 +42,7 @@ stav=0
 env -u DISPLAY -u WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS="unix:path=$koren/nikde" \
     XDG_RUNTIME_DIR="$koren" "$koren/usr/bin/voranek-svatky" --oznameni 2>/dev/null || stav=$?
 [ "$stav" -eq 1 ] || { echo "voranek-svatky --oznameni: status $stav"; exit 1; }
+# ... and its contacts module.
+printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jana Nováková\r\nEND:VCARD\r\n' > "$koren/kontakty.vcf"
+"$koren/usr/bin/voranek-svatky" --kontakty "$koren/kontakty.vcf" | grep -q "Jana Nováková (CZ)"
 echo "install tree ok"
