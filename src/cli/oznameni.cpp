@@ -82,9 +82,7 @@ std::string MaSvatek(const std::vector<std::string> &jmena)
 
 Oznameni OznameniDne(const Datum &dnes)
 {
-    KalendarDnu kalendar = VytvorKalendarDnu();
-    NastavVelikonoce(kalendar, Velikonoce(dnes.rok));
-    const PopisDne popis = Popis(kalendar, dnes);
+    const PopisDne popis = Popis(dnes);
     std::string telo(TextSvatekMa);
     telo += ' ';
     telo += CeskyASlovensky(popis.TextJmena(CZ), popis.TextJmena(SK));
