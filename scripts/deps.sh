@@ -2,7 +2,7 @@
 # Installs whatever the build and the tests need and is missing; quick when all is there.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation clang-format
+packages=(g++ clang cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation clang-format
           desktop-file-utils appstream xvfb xauth dpkg-dev file
           pkg-config libcli11-dev nlohmann-json3-dev libical-dev
           khal calcurse python3-icalendar

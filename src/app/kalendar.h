@@ -116,7 +116,7 @@ private:
     void VyberJmenoDne(int den, int mesic);
     void VyberSvatekDne(int den, int mesic);
     void ObnovVyhledavani(int den, int mesic, int rok);
-    void SledujPohyblivySvatek(int kod);
+    bool SledujPohyblivySvatek(int kod);
     void ZobrazZnameni(int den, int mesic);
     void ZobrazObdobi(int den, int mesic);
     void NaplnJmena(voranek::TypKalendare typ);

@@ -1,7 +1,6 @@
 #include "calendar/kalendardnu.h"
 
 #include "calendar/jmena.h"
-#include "calendar/svatky.h"
 
 namespace voranek {
 
@@ -42,12 +41,6 @@ std::optional<DenMesic> NajdiDen(const KalendarDnu &kalendar, int hodnota, Pole 
         }
     }
     return std::nullopt;
-}
-
-void Nastav(
-    KalendarDnu &kalendar, int den, int mesic, std::int16_t DenKalendare::*pole, std::int16_t kod)
-{
-    kalendar[static_cast<std::size_t>(mesic - 1)][static_cast<std::size_t>(den - 1)].*pole = kod;
 }
 
 } // namespace
@@ -103,40 +96,16 @@ KalendarDnu VytvorKalendarDnu()
             mesic[d].jmenoSK = IndexySK[m][d];
         }
     }
-    for (const PevnySvatek &s : PevneSvatky) {
-        Nastav(kalendar, s.den, s.mesic, &DenKalendare::svatekCZ, s.cz);
-        Nastav(kalendar, s.den, s.mesic, &DenKalendare::svatekSK, s.sk);
-    }
     return kalendar;
 }
 
-void NastavVelikonoce(KalendarDnu &kalendar, std::int32_t v)
+std::int16_t JmenoDne(TypKalendare typ, int den, int mesic)
 {
-    // An Easter Monday outside 23 March .. 26 April cannot be placed; Velikonoce never gives one.
-    if (v == 0 || v < -31 || v > 30)
-        return;
-    for (std::size_t m : {2u, 3u}) {
-        for (DenKalendare &den : kalendar[m]) {
-            den.svatekCZ = -1;
-            den.svatekSK = -1;
-        }
-    }
-    Nastav(kalendar, 12, 3, &DenKalendare::svatekCZ, 14);
-
-    // Day d of March is d, day d of April is 31 + d; the two months are one run of days.
-    const int pondeli = v < 0 ? -v : 31 + v;
-    const auto naDen = [&](int poradi, std::int16_t DenKalendare::*pole, std::int16_t kod) {
-        if (poradi < 1)
-            return;
-        if (poradi <= 31)
-            Nastav(kalendar, poradi, 3, pole, kod);
-        else
-            Nastav(kalendar, poradi - 31, 4, pole, kod);
-    };
-    naDen(pondeli, &DenKalendare::svatekCZ, VelikonocniPondeliCZ);
-    naDen(pondeli, &DenKalendare::svatekSK, VelikonocniPondeliSK);
-    naDen(pondeli - 1, &DenKalendare::svatekCZ, VelikonocniNedeleCZ);
-    naDen(pondeli - 3, &DenKalendare::svatekSK, VelkyPatekSK);
+    if (mesic < 1 || mesic > 12 || den < 1
+        || den > DelkyMesicu[static_cast<std::size_t>(mesic - 1)])
+        return -1;
+    const IndexyMesice &indexy = typ == CZ ? IndexyCZ : IndexySK;
+    return indexy[static_cast<std::size_t>(mesic - 1)][static_cast<std::size_t>(den - 1)];
 }
 
 DenMesic DatumJmenaCZ(int index)

@@ -52,10 +52,11 @@ private:
     std::array<std::vector<DenKalendare>, 12> mesice_;
 };
 
+// The name days of every day; the holidays, which change with the year, are left for NaplnRok.
 KalendarDnu VytvorKalendarDnu();
 
-// Places the movable Easter holidays of one year; v is what Velikonoce gives for it.
-void NastavVelikonoce(KalendarDnu &kalendar, std::int32_t v);
+// The name-day entry of a day of a variant, or -1.
+std::int16_t JmenoDne(TypKalendare typ, int den, int mesic);
 
 // The Czech name day of a Czech entry, from the fixed table.
 DenMesic DatumJmenaCZ(int index);

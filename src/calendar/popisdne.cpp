@@ -24,19 +24,15 @@ const Svatek *NajdiSvatek(TypKalendare typ, std::int16_t kod)
     return i < SvatkySK.size() ? &SvatkySK[i] : nullptr;
 }
 
-std::string_view TextSvatku(TypKalendare typ, std::int16_t kod)
-{
-    const Svatek *s = NajdiSvatek(typ, kod);
-    return s ? s->kratky : TextBezSvatku;
-}
-
-PopisDne Popis(const KalendarDnu &kalendar, const Datum &datum)
+PopisDne Popis(const Datum &datum)
 {
     PopisDne popis;
     popis.datum = TextDatumu(datum);
     for (TypKalendare typ : {CZ, SK}) {
-        popis.jmeno[typ] = kalendar.Jmeno(typ, datum.den, datum.mesic);
-        popis.svatek[typ] = kalendar.SvatekKod(typ, datum.den, datum.mesic);
+        const UdajeDne udaje = Udaje(datum, typ);
+        popis.jmeno[typ] = udaje.jmeno;
+        popis.svatek[typ] = udaje.svatek ? udaje.svatek->kod : -1;
+        popis.svatky[typ] = udaje.svatek;
     }
     return popis;
 }

@@ -5,9 +5,11 @@
 #include "calendar/datum.h"
 #include "calendar/kalendardnu.h"
 #include "calendar/svatky.h"
+#include "calendar/udajedne.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +22,6 @@ inline constexpr std::string_view TextNikdo = "dnes nikdo neslaví";
 
 // The entry of a calendar's name list, or TextNikdo for -1 and anything out of range.
 std::string_view TextJmena(TypKalendare typ, std::int16_t index);
-// The holiday's short text (with its five leading blanks), or TextBezSvatku.
-std::string_view TextSvatku(TypKalendare typ, std::int16_t kod);
 // The holiday record of a code, or nullptr for -1 and anything out of range.
 const Svatek *NajdiSvatek(TypKalendare typ, std::int16_t kod);
 
@@ -30,6 +30,8 @@ struct PopisDne {
     // Indexed by TypKalendare.
     std::array<std::int16_t, 2> jmeno {-1, -1};
     std::array<std::int16_t, 2> svatek {-1, -1};
+    // The holidays as the law of the day's year has them.
+    std::array<std::optional<SvatekRoku>, 2> svatky;
 
     std::string_view TextJmena(TypKalendare typ) const
     {
@@ -37,12 +39,11 @@ struct PopisDne {
     }
     std::string_view TextSvatku(TypKalendare typ) const
     {
-        return voranek::TextSvatku(typ, svatek[typ]);
+        return svatky[typ] ? svatky[typ]->kratky : TextBezSvatku;
     }
 };
 
-// The day as the table holds it now: the caller places the year's Easter first.
-PopisDne Popis(const KalendarDnu &kalendar, const Datum &datum);
+PopisDne Popis(const Datum &datum);
 
 // A short text without the blanks that make room for the country mark.
 std::string_view BezOdsazeni(std::string_view text);

@@ -1,12 +1,14 @@
 #include "cli/ics.h"
 
 #include "calendar/popisdne.h"
+#include "calendar/udajedne.h"
 #include "cli/modul.h"
 #include "cli/rozbor.h"
 #include "cli/vypis.h"
 
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -158,14 +160,11 @@ public:
         const auto konec = text.rfind("END:VCALENDAR");
         text_.reserve(Kus + 4096);
         text_.append(text.substr(0, konec));
-        KalendarDnu kalendar = VytvorKalendarDnu();
         for (int rok = zadani_.od; rok <= zadani_.doRoku; ++rok) {
-            NastavVelikonoce(kalendar, Velikonoce(rok));
             for (int mesic = 1; mesic <= 12; ++mesic) {
                 for (int den = 1; den <= DnyVMesici(mesic, rok); ++den)
-                    Den(kalendar,
-                        Datum {static_cast<std::uint16_t>(den), static_cast<std::uint16_t>(mesic),
-                            static_cast<std::uint16_t>(rok)});
+                    Den(Datum {static_cast<std::uint16_t>(den), static_cast<std::uint16_t>(mesic),
+                        static_cast<std::uint16_t>(rok)});
             }
         }
         text_.append(text.substr(konec));
@@ -173,18 +172,24 @@ public:
     }
 
 private:
-    void Den(const KalendarDnu &kalendar, const Datum &datum)
+    void Den(const Datum &datum)
     {
         for (TypKalendare typ : {CZ, SK}) {
             if (!zadani_.kalendare[typ])
                 continue;
-            const std::int16_t jmeno = kalendar.Jmeno(typ, datum.den, datum.mesic);
-            if (jmeno >= 0)
-                Jmeniny(typ, jmeno, datum);
-            if (const Svatek *s = NajdiSvatek(typ, kalendar.SvatekKod(typ, datum.den, datum.mesic)))
-                Udalost(datum, typ, std::string(s->dlouhy), NazevDruhu(s->druh),
-                    "svatek-" + Slug(s->dlouhy), false);
+            const UdajeDne udaje = Udaje(datum, typ);
+            if (udaje.jmeno >= 0)
+                Jmeniny(typ, udaje.jmeno, datum);
+            if (udaje.svatek)
+                UdalostSvatku(*udaje.svatek, typ, datum);
         }
+    }
+
+    // Under the name the law gives it that year, and of the kind it is that year.
+    void UdalostSvatku(const SvatekRoku &svatek, TypKalendare typ, const Datum &datum)
+    {
+        Udalost(datum, typ, std::string(svatek.nazev), NazevDruhu(svatek.druh),
+            "svatek-" + Slug(svatek.dlouhy), false);
     }
 
     void Jmeniny(TypKalendare typ, std::int16_t index, const Datum &datum)
@@ -203,10 +208,18 @@ private:
                 "jmeniny-" + Slug(zaznam), true);
             return;
         }
-        for (const Nalez &n : *zadani_.jen) {
-            if (n.typ == typ && n.index == index)
-                Udalost(datum, typ, "Svátek má " + std::string(n.osoba), "jmeniny",
-                    "jmeniny-" + Slug(n.osoba), true);
+        const auto &jen = *zadani_.jen;
+        for (auto n = jen.begin(); n != jen.end(); ++n) {
+            if (n->typ != typ || n->index != index)
+                continue;
+            // A person listed twice, in whatever spelling, is one event: one UID.
+            const auto stejna = [&n](const Nalez &m) {
+                return m.typ == n->typ && m.index == n->index && m.osoba == n->osoba;
+            };
+            if (std::find_if(jen.begin(), n, stejna) != n)
+                continue;
+            Udalost(datum, typ, "Svátek má " + std::string(n->osoba), "jmeniny",
+                "jmeniny-" + Slug(n->osoba), true);
         }
     }
 

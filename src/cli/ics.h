@@ -1,7 +1,7 @@
 // The calendar file: every name day and holiday of a range of years as all-day events.
 #pragma once
 
-#include "cli/jmena.h"
+#include "calendar/hledani.h"
 #include "cli/kontakty.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calendar/datum.h"
-#include "cli/jmena.h"
+#include "calendar/hledani.h"
 
 #include <array>
 #include <optional>

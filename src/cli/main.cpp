@@ -1,11 +1,11 @@
 // voranek-svatky: the name days and holidays of the calendar in a terminal, a status bar, a
 // script or a calendar file.
+#include "calendar/hledani.h"
 #include "calendar/popisdne.h"
 #include "cli/autostart.h"
 #include "cli/chyba.h"
 #include "cli/denik.h"
 #include "cli/ics.h"
-#include "cli/jmena.h"
 #include "cli/kontakty.h"
 #include "cli/modul.h"
 #include "cli/oznameni.h"
@@ -400,9 +400,7 @@ int Autostart(const Volby &v)
 
 int Den(const Volby &v, const Datum &datum)
 {
-    KalendarDnu kalendar = VytvorKalendarDnu();
-    NastavVelikonoce(kalendar, Velikonoce(datum.rok));
-    const PopisDne popis = Popis(kalendar, datum);
+    const PopisDne popis = Popis(datum);
     if (v.json)
         Vypis(Json(popis, datum));
     else if (v.radek)

@@ -1,34 +1,20 @@
-// Desktop notifications: what they say, and the module that hands them to the desktop.
+// Desktop notifications: whom they are about, and the module that hands them to the desktop.
 #pragma once
 
 #include "calendar/datum.h"
-#include "cli/jmena.h"
+#include "calendar/hledani.h"
+#include "calendar/pripominka.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace voranek::cli {
 
-struct Oznameni {
-    std::string souhrn;
-    std::string telo;
-};
-
-// The day as the today panel gives it: the date line, then the names and the holidays of both
-// calendars, the Slovak one only where it differs.
-Oznameni OznameniDne(const Datum &dnes);
+using voranek::Oznameni;
 
 // The entries of each listed person in both calendars; a name neither calendar knows is a
 // Chyba naming it.
 std::vector<std::vector<Nalez>> OsobyPripominky(const std::vector<std::string> &jmena);
-
-// "Dnes má svátek Jana", "Zítra mají svátek Adam a Eva", "Dnes má svátek Jiří, zítra Marek":
-// the persons whose name day is today or tomorrow; nothing on any other day. A person with a
-// Czech day is marked "(SK)" on a day only the Slovak calendar gives. With jmena (one a person,
-// a contact's full name) the persons are named so: "Zítra má svátek Jana Nováková".
-std::optional<Oznameni> OznameniOsob(const std::vector<std::vector<Nalez>> &osoby,
-    const Datum &dnes, const std::vector<std::string> &jmena = {});
 
 // The application name and icon the desktop shows the notification with.
 inline constexpr const char *NazevAplikace = "VORANEK";

@@ -13,12 +13,11 @@ constexpr std::string_view Zkratka(TypKalendare typ)
     return typ == CZ ? "CZ" : "SK";
 }
 
-nlohmann::ordered_json JsonSvatku(TypKalendare typ, std::int16_t kod)
+nlohmann::ordered_json JsonSvatku(const std::optional<SvatekRoku> &svatek)
 {
-    const Svatek *svatek = NajdiSvatek(typ, kod);
     if (!svatek)
         return nullptr;
-    return {{"text", BezOdsazeni(svatek->kratky)}, {"nazev", svatek->dlouhy},
+    return {{"text", BezOdsazeni(svatek->kratky)}, {"nazev", svatek->nazev},
         {"druh", NazevDruhu(svatek->druh)}};
 }
 
@@ -33,7 +32,19 @@ std::string IsoDatum(const Datum &datum)
 
 std::string_view NazevDruhu(DruhSvatku druh)
 {
-    return druh == Statni ? "státní svátek" : "významný den";
+    switch (druh) {
+    case Statni:
+        return "státní svátek";
+    case Ostatni:
+        return "ostatní svátek";
+    case BezVolna:
+        return "svátek bez volna";
+    case Vyznamny:
+        return "významný den";
+    case Zvyk:
+        break;
+    }
+    return "zvyk";
 }
 
 std::string VypisDne(const PopisDne &popis, bool tucne)
@@ -63,9 +74,9 @@ std::string Radek(const PopisDne &popis)
         radek += popis.TextJmena(SK);
     }
     for (TypKalendare typ : {CZ, SK}) {
-        if (const Svatek *svatek = NajdiSvatek(typ, popis.svatek[typ])) {
+        if (popis.svatky[typ]) {
             radek += typ == CZ ? " · " : " · SK: ";
-            radek += BezOdsazeni(svatek->kratky);
+            radek += BezOdsazeni(popis.svatky[typ]->kratky);
         }
     }
     return radek + '\n';
@@ -79,7 +90,7 @@ std::string Json(const PopisDne &popis, const Datum &datum)
         json[typ == CZ ? "cz" : "sk"] = {
             {"jmeno",
                 jmeno.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(jmeno)},
-            {"svatek", JsonSvatku(typ, popis.svatek[typ])},
+            {"svatek", JsonSvatku(popis.svatky[typ])},
         };
     }
     return json.dump() + '\n';

@@ -1,8 +1,8 @@
 // What the terminal program prints for a day and for a name search.
 #pragma once
 
+#include "calendar/hledani.h"
 #include "calendar/popisdne.h"
-#include "cli/jmena.h"
 
 #include <string>
 
@@ -20,7 +20,7 @@ std::string Json(const PopisDne &popis, const Datum &datum);
 // One line a match: the entry, its calendar, its day and when it comes next from dnes.
 std::string TextNalezu(const Nalez &nalez, const KalendarDnu &kalendar, const Datum &dnes);
 
-// The kind a calendar file and the JSON give a holiday.
+// The kind a calendar file and the JSON give a holiday in its year.
 std::string_view NazevDruhu(DruhSvatku druh);
 
 } // namespace voranek::cli

@@ -53,8 +53,13 @@ std::span<const OsobaJmena> OsobyJmen()
 
 std::span<const OsobaJmena> OsobyZaznamu(int zaznam)
 {
-    return std::ranges::equal_range(
-        OsobyJmen(), zaznam, {}, [](const OsobaJmena &o) { return static_cast<int>(o.zaznam); });
+    struct PodleZaznamu {
+        bool operator()(const OsobaJmena &o, int z) const { return o.zaznam < z; }
+        bool operator()(int z, const OsobaJmena &o) const { return z < o.zaznam; }
+    };
+    const std::span<const OsobaJmena> osoby = OsobyJmen();
+    const auto [od, po] = std::equal_range(osoby.begin(), osoby.end(), zaznam, PodleZaznamu {});
+    return {od, po};
 }
 
 QString NadpisJmena(int zaznam)

@@ -3,6 +3,7 @@
 #include "app/kalendar.h"
 #include "calendar/jmena.h"
 #include "calendar/svatky.h"
+#include "calendar/udajedne.h"
 #include "calendar/znameni.h"
 #include "views/svatkyovladace.h"
 #include "views/text.h"
@@ -233,35 +234,35 @@ void TfrmKalendar::edtRokChange()
         return;
     if (cmbMesic->currentIndex() == 1)
         OmezDen();
-    NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
+    NaplnRok(KalendarDnu, Rok());
 
     const int vybrany = lbSvatek->vybrany();
     const bool pohyblivy = Typ() == CZ
-        ? (vybrany == VelikonocniNedeleCZ || vybrany == VelikonocniPondeliCZ)
+        ? (vybrany == VelikonocniNedeleCZ || vybrany == VelikonocniPondeliCZ
+            || vybrany == VelkyPatekCZ)
         : (vybrany == VelikonocniPondeliSK || vybrany == VelkyPatekSK);
-    if (pohyblivy)
-        SledujPohyblivySvatek(vybrany);
+    const bool sledovan = pohyblivy && SledujPohyblivySvatek(vybrany);
 
     // Start-up writes the year before a month is chosen; there is no month to draw yet.
-    if (cmbMesic->currentIndex() >= 0)
-        PrekresliMesic(Den(), Mesic(), Rok());
+    if (cmbMesic->currentIndex() < 0)
+        return;
+    // A holiday the new year does not have is no longer the shown day's.
+    if (!sledovan && vybrany != KalendarDnu.SvatekKod(Typ(), Den(), Mesic()))
+        VyberSvatekDne(Den(), Mesic());
+    PrekresliMesic(Den(), Mesic(), Rok());
 }
 
-void TfrmKalendar::SledujPohyblivySvatek(int kod)
+bool TfrmKalendar::SledujPohyblivySvatek(int kod)
 {
-    const TypKalendare typ = Typ();
-    for (int mesic : {3, 4}) {
-        for (int den = 1; den <= DnyVMesici(mesic, Rok()); ++den) {
-            if (KalendarDnu.SvatekKod(typ, den, mesic) != kod)
-                continue;
-            PotlacitZmeny = true;
-            NastavDenMesic(den, mesic);
-            PotlacitZmeny = false;
-            NastavMaxDen();
-            PoDatumu(den, mesic);
-            return;
-        }
-    }
+    const auto den = KalendarDnu.DatumSvatku(Typ(), kod);
+    if (!den)
+        return false;
+    PotlacitZmeny = true;
+    NastavDenMesic(den->den, den->mesic);
+    PotlacitZmeny = false;
+    NastavMaxDen();
+    PoDatumu(den->den, den->mesic);
+    return true;
 }
 
 void TfrmKalendar::ZobrazZnameni(int den, int mesic)
@@ -359,9 +360,9 @@ void TfrmKalendar::lbJmenoClick()
     VyberSvatekDne(den->den, den->mesic);
     PotlacitZmeny = false;
 
-    // The year changed behind the silenced handler: its movable holidays must follow it.
+    // The year changed behind the silenced handler: its holidays must follow it.
     if (Rok() != puvodniRok)
-        NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
+        NaplnRok(KalendarDnu, Rok());
 
     PoHledani();
 }
@@ -378,8 +379,11 @@ void TfrmKalendar::lbSvatekClick()
 {
     const int k = lbSvatek->vybrany();
     const auto den = KalendarDnu.DatumSvatku(Typ(), k);
-    if (!den)
+    if (!den) {
+        // Not a holiday of the shown year: the list goes back to the shown day's.
+        VyberSvatekDne(Den(), Mesic());
         return;
+    }
 
     PotlacitZmeny = true;
     NastavDenMesic(den->den, den->mesic);

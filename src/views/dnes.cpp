@@ -68,18 +68,16 @@ void TfrmKalendar::ObnovDnes()
     const int den = datum.den;
     const int mesic = datum.mesic;
 
-    // The holiday lines always read today's own Easter, whatever year the search panel shows.
-    NastavVelikonoce(KalendarDnu, Velikonoce(datum.rok));
-
-    const PopisDne popis = Popis(KalendarDnu, datum);
+    // Today's own year, whatever year the search panel shows.
+    const PopisDne popis = Popis(datum);
     pDatum->setText(QString::fromStdString(popis.datum));
 
     mJmeno->vymaz();
     mJmeno->pridejRadek(Qs(popis.TextJmena(CZ)));
 
     mSvatek->vymaz();
-    SvatekDne(*mSvatek, KalendarDnu, CZ, den, mesic);
-    SvatekDne(*mSvatek, KalendarDnu, SK, den, mesic);
+    SvatekDne(*mSvatek, CZ, datum);
+    SvatekDne(*mSvatek, SK, datum);
 
     mJmeno->pridejRadek(Qs(popis.TextJmena(SK)));
 
@@ -88,9 +86,6 @@ void TfrmKalendar::ObnovDnes()
         // bring the year back within them at the user's first step.
         ZobrazDatum(den, mesic, datum.rok);
         DnesZobrazeno = true;
-    } else if (Rok() != datum.rok) {
-        // The grid and the searches go on reading the year they show.
-        NastavVelikonoce(KalendarDnu, Velikonoce(Rok()));
     }
     DatumObnovy = dnes;
 }

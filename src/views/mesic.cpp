@@ -1,6 +1,7 @@
 // The month grid: one column per week, one row per weekday, Monday at the top.
 #include "app/kalendar.h"
 #include "calendar/jmena.h"
+#include "calendar/udajedne.h"
 #include "views/svatkyovladace.h"
 #include "views/text.h"
 #include "widgets/rozvrzeni.h"
@@ -120,7 +121,7 @@ void TfrmKalendar::PrekresliMesic(int den, int mesic, int rok)
 void TfrmKalendar::ZobrazDatum(int den, int mesic, int rok)
 {
     // The edits' change handlers would draw what the steps below draw again; of their work
-    // only the year's movable holidays stay, placed here.
+    // only the year's holidays stay, filled in here.
     PotlacitZmeny = true;
     edtDen->setText(QString::number(den));
     {
@@ -129,7 +130,7 @@ void TfrmKalendar::ZobrazDatum(int den, int mesic, int rok)
     }
     edtRok->setText(QString::number(rok));
     PotlacitZmeny = false;
-    NastavVelikonoce(KalendarDnu, Velikonoce(rok));
+    NaplnRok(KalendarDnu, rok);
     NastavMaxDen();
 
     const DenKalendare &zaznam = KalendarDnu[mesic - 1][den - 1];

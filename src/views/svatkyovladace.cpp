@@ -1,6 +1,6 @@
 #include "views/svatkyovladace.h"
 
-#include "calendar/popisdne.h"
+#include "calendar/udajedne.h"
 #include "views/text.h"
 #include "widgets/linepanel.h"
 
@@ -8,10 +8,10 @@
 
 namespace voranek {
 
-void SvatekDne(
-    LinePanel &mSvatek, const KalendarDnu &kalendar, TypKalendare typ, int den, int mesic)
+void SvatekDne(LinePanel &mSvatek, TypKalendare typ, const Datum &datum)
 {
-    const std::string_view text = TextSvatku(typ, kalendar.SvatekKod(typ, den, mesic));
+    const auto svatek = Udaje(datum, typ).svatek;
+    const std::string_view text = svatek ? svatek->kratky : TextBezSvatku;
 
     if (typ == CZ)
         mSvatek.nahradPrvniRadek(Qs(text));

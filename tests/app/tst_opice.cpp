@@ -1,4 +1,5 @@
 #include "calendar/kalendardnu.h"
+#include "calendar/udajedne.h"
 #include "calendar/znameni.h"
 #include "common/main.h"
 #include "common/okna.h"
@@ -225,7 +226,7 @@ private:
 
         const KalendarDnu &kal = t.kalendar().kalendarDnu();
         KalendarDnu ocekavany = VytvorKalendarDnu();
-        NastavVelikonoce(ocekavany, Velikonoce(r));
+        NaplnRok(ocekavany, r);
         for (std::size_t mm = 0; mm < 12; ++mm) {
             if (kal[mm] != ocekavany[mm])
                 return u"table month %1 is not the shown year's"_s.arg(mm + 1);

@@ -59,19 +59,20 @@ class Klienti(unittest.TestCase):
         self.assertEqual(den("2027-03-29"), [
             "Svátek má Miroslav (SK)|jmeniny",
             "Svátek má Taťána (CZ)|jmeniny",
-            "Velikonoční pondělí (CZ)|státní svátek",
-            "Veľkonočný pondelok (SK)|státní svátek",
+            "Velikonoční pondělí (CZ)|ostatní svátek",
+            "Veľkonočný pondelok (SK)|ostatní svátek",
         ])
         self.assertEqual(den("2028-04-17"), [
             "Svátek má Rudolf (CZ)|jmeniny",
             "Svátek má Rudolf (SK)|jmeniny",
-            "Velikonoční pondělí (CZ)|státní svátek",
-            "Veľkonočný pondelok (SK)|státní svátek",
+            "Velikonoční pondělí (CZ)|ostatní svátek",
+            "Veľkonočný pondelok (SK)|ostatní svátek",
         ])
         self.assertEqual(den("2028-04-14"), [
             "Svátek má Justína (SK)|jmeniny",
             "Svátek má Vincenc (CZ)|jmeniny",
-            "Veľký piatok (SK)|státní svátek",
+            "Velký pátek (CZ)|ostatní svátek",
+            "Veľký piatok (SK)|ostatní svátek",
         ])
         self.assertEqual(den("2028-02-29"), [
             "Svátek má Horymír (CZ)|jmeniny",
@@ -81,8 +82,8 @@ class Klienti(unittest.TestCase):
         self.assertEqual(den("2027-12-24"), [
             "Svátek mají Adam a Eva (CZ)|jmeniny",
             "Svátek mají Adam a Eva (SK)|jmeniny",
-            "Štedrý deň (SK)|státní svátek",
-            "Štědrý den (CZ)|státní svátek",
+            "Štedrý deň (SK)|ostatní svátek",
+            "Štědrý den (CZ)|ostatní svátek",
         ])
         # A second import of the same days updates the events instead of doubling them.
         self.assertEqual(importuj(), pocet)
@@ -102,7 +103,7 @@ class Klienti(unittest.TestCase):
         beh = subprocess.run(["khal", "list", "--format", "{title}|{start}|{end}", "3000-12-31",
                               "2d"], env=env, check=True, capture_output=True, text=True)
         self.assertEqual(sorted(r for r in beh.stdout.splitlines() if "|" in r), [
-            "Den obnovy samostatného Čs. státu / Nový rok|3001-01-01|3001-01-01",
+            "Den obnovy samostatného českého státu / Nový rok|3001-01-01|3001-01-01",
             "Silvestr|3000-12-31|3000-12-31",
             "Svátek má Silvestr|3000-12-31|3000-12-31",
         ])

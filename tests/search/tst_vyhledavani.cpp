@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(p.obdobi()->itemText(4), QString());
         QCOMPARE(p.znameni()->count(), 12);
         QCOMPARE(p.jmena()->count(), 358);
-        QCOMPARE(p.svatky()->count(), 22);
+        QCOMPARE(p.svatky()->count(), 23);
         QCOMPARE(p.najdi<QGroupBox>(u"rgTyp"_s)->title(), u" a svátky "_s);
         // Within their frames both lists show five whole rows, no sliver of a sixth.
         p.kalendar().show();
@@ -250,6 +250,10 @@ private slots:
                                                      << "29.3.2013"
                                                      << "JARO (od 21.3.)"
                                                      << "BERAN (20.3. - 20.4.)";
+        QTest::newRow("CZ Good Friday 2026 -> 2027") << 0 << QDate(2026, 3, 1) << "Velký pátek"
+                                                     << "26.3.2027"
+                                                     << "JARO (od 21.3.)"
+                                                     << "BERAN (20.3. - 20.4.)";
         QTest::newRow("CZ Silvestr stays") << 0 << QDate(2005, 3, 1) << "Silvestr"
                                            << "31.12.2006"
                                            << "ZIMA (od 21.12.)"
@@ -277,6 +281,39 @@ private slots:
         QCOMPARE(p.vybranySvatek(), svatek);
         QCOMPARE(p.obdobi()->currentText(), obdobi);
         QCOMPARE(p.znameni()->currentText(), znameni);
+        QCOMPARE(p.oznacenyDen(), p.den()->text());
+    }
+
+    // A year without the holiday keeps the day and shows no holiday chosen; choosing it there
+    // leaves the day as it is.
+    void svatekMimoSvaLeta_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QString>("svatek");
+        QTest::addColumn<QString>("datum");
+        QTest::addColumn<QString>("predtim");
+        QTest::newRow("Good Friday 2016 -> 2015") << QDate(2016, 3, 1) << "Velký pátek"
+                                                  << "25.3.2016"
+                                                  << "25.3.2015";
+        QTest::newRow("28 September 2000 -> 1999") << QDate(2000, 3, 1) << "Den české státnosti"
+                                                   << "28.9.2000"
+                                                   << "28.9.1999";
+    }
+    void svatekMimoSvaLeta()
+    {
+        QFETCH(QDate, start);
+        QFETCH(QString, svatek);
+        QFETCH(QString, datum);
+        QFETCH(QString, predtim);
+        Panel_ p(QDateTime(start, QTime(12, 0)));
+        p.klikni(p.svatky(), svatek);
+        QCOMPARE(p.datum(), datum);
+        p.krok(p.updRok(), false);
+        QCOMPARE(p.datum(), predtim);
+        QCOMPARE(p.vybranySvatek(), QString());
+        p.klikni(p.svatky(), svatek);
+        QCOMPARE(p.datum(), predtim);
+        QCOMPARE(p.vybranySvatek(), QString());
         QCOMPARE(p.oznacenyDen(), p.den()->text());
     }
 
@@ -376,6 +413,9 @@ private slots:
         QTest::newRow("CZ Velikonoční pondělí 2013") << 0 << 2013 << "Velikonoční pondělí"
                                                      << "1.4.2013"
                                                      << "Hugo";
+        QTest::newRow("CZ Velký pátek 2027") << 0 << 2027 << "Velký pátek"
+                                             << "26.3.2027"
+                                             << "Emanuel";
         QTest::newRow("CZ Silvestr") << 0 << 2007 << "Silvestr"
                                      << "31.12.2007"
                                      << "Silvestr";

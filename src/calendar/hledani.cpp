@@ -1,11 +1,11 @@
-#include "cli/jmena.h"
+#include "calendar/hledani.h"
 
 #include "calendar/jmena.h"
 
 #include <array>
 #include <utility>
 
-namespace voranek::cli {
+namespace voranek {
 
 namespace {
 
@@ -201,4 +201,4 @@ std::string TextDne(DenMesic den)
     return text;
 }
 
-} // namespace voranek::cli
+} // namespace voranek

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace voranek::cli {
+namespace voranek {
 
 // Lower case without diacritics: "Štěpán" gives "stepan", "Ľudmila" gives "ludmila".
 std::string Slozene(std::string_view text);
@@ -50,4 +50,4 @@ std::optional<Datum> PristiVyskyt(DenMesic den, const Datum &od);
 // "24. dubna"
 std::string TextDne(DenMesic den);
 
-} // namespace voranek::cli
+} // namespace voranek
