@@ -2,6 +2,9 @@
 
 #include "widgets/rozvrzeni.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QComboBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -56,8 +59,38 @@ QWidget *PagedDialog::addPage(const QString &name, const QString &tab)
 
 void PagedDialog::tbNClick(int index)
 {
-    if (index >= 0 && index < noN->count())
+    if (index >= 0 && index < noN->count()) {
         noN->setCurrentIndex(index);
+        announcePage();
+    }
+}
+
+void PagedDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    announcePage();
+}
+
+void PagedDialog::announcePage()
+{
+    if (!QAccessible::isActive() || !isVisible())
+        return;
+    for (int i = 0; i < noN->count(); ++i) {
+        QWidget *page = noN->widget(i);
+        const bool shown = i == noN->currentIndex();
+        for (QWidget *w : page->findChildren<QWidget *>()) {
+            // The inner parts of lists, memos and drop-downs follow their owner.
+            bool inner = false;
+            for (QWidget *up = w->parentWidget(); up && up != page; up = up->parentWidget())
+                inner = inner || qobject_cast<QAbstractScrollArea *>(up)
+                    || qobject_cast<QComboBox *>(up);
+            if (!inner && w->isVisibleTo(page) && !w->isWindow()) {
+                QAccessibleEvent event(
+                    w, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    }
 }
 
 void PagedDialog::btnNapovedaOKClick()
