@@ -39,6 +39,9 @@ QString AccessibleChoice::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name:
+        // Without a current item the list is called what it is.
+        return combo()->currentText().isEmpty() ? combo()->accessibleName()
+                                                : combo()->currentText();
     case QAccessible::Value:
         return combo()->currentText();
     case QAccessible::Description:
