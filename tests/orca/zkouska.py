@@ -39,6 +39,7 @@ KROKY = [
     ("alt", ["Kalendář"]),
     ("Down", ["Převod - cizojazyčně"]),
     ("Return", ["zajímavosti a informace"]),
+    ("sleep:2", []),
     ("Tab", []),
     ("Tab", []),
     ("Tab", []),
@@ -50,11 +51,17 @@ def prepis(vystup):
     """The transcript as (step, [phrases]) in order."""
     kroky = []
     for radek in open(os.path.join(vystup, "transcript.txt"), encoding="utf-8"):
-        if radek.startswith("== "):
-            kroky.append((radek.split(None, 2)[2].strip(), []))
-        elif kroky and radek.strip() and radek.strip() != "(silence)":
-            kroky[-1][1].append(radek.strip().split(None, 1)[-1])
-    return [k for k in kroky if k[0] != "(before first step)"]
+        radek = radek.strip()
+        if radek == "== (before first step)":
+            kroky.append((None, []))
+        elif radek.startswith("== "):
+            kroky.append((radek.split(None, 2)[2], []))
+        elif kroky and radek and radek != "(silence)":
+            fraze = radek.split(None, 1)[-1]
+            # Orca's own greeting comes whenever it is ready, before or after the start.
+            if fraze != "Čtečka obrazovky zapnuta.":
+                kroky[-1][1].append(fraze)
+    return [k for k in kroky if k[0] is not None]
 
 
 def main():
@@ -74,11 +81,15 @@ def main():
             chyby.append(f"krok {n} ({klavesa}) chybí v přepisu")
             continue
         receno = " | ".join(slysene[n][1])
-        if not receno and klavesa != "launch":
+        # On a loaded machine Orca may speak a step's words only after the next key.
+        pozde = " | ".join(slysene[n + 1][1]) if n + 1 < len(slysene) else ""
+        if not receno and not pozde and not klavesa.startswith(("launch", "sleep:")):
             chyby.append(f"krok {n} ({klavesa}): ticho")
         for f in fraze:
-            if f not in receno:
+            if f not in receno and f not in pozde:
                 chyby.append(f"krok {n} ({klavesa}): chybí {f!r} v {receno!r}")
+            elif f not in receno:
+                print(f"pozdě: krok {n} ({klavesa}): {f!r}")
     if chyby:
         print("\n".join(chyby))
         print(open(os.path.join(vystup, "transcript.txt"), encoding="utf-8").read())
