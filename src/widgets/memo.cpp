@@ -109,6 +109,9 @@ void Memo::naZacatek()
 
 void Memo::focusInEvent(QFocusEvent *event)
 {
+    // The keyboard starts reading at the first line.
+    if (event->reason() != Qt::MouseFocusReason)
+        moveCursor(QTextCursor::Start);
     QTextEdit::focusInEvent(event);
     if (event->reason() == Qt::MouseFocusReason)
         emit vstup();
