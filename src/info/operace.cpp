@@ -195,7 +195,8 @@ void TfrmOperace::PrekladyProCtecku()
         if (polozka->data(Qt::AccessibleTextRole).toString() == jmeno)
             return;
         polozka->setData(Qt::AccessibleTextRole, jmeno);
-        if (QAccessible::isActive()) {
+        // A hidden window is read anew when shown; its rows need no notice.
+        if (QAccessible::isActive() && seznam->isVisible()) {
             QAccessibleEvent zmena(seznam, QAccessible::NameChanged);
             zmena.setChild(radek);
             QAccessible::updateAccessibility(&zmena);

@@ -75,9 +75,8 @@ void PagedDialog::announcePage()
 {
     if (!QAccessible::isActive() || !isVisible())
         return;
-    for (int i = 0; i < noN->count(); ++i) {
-        QWidget *page = noN->widget(i);
-        const bool shown = i == noN->currentIndex();
+    // Qt tells of the hidden page itself; only the shown page's controls need telling.
+    if (QWidget *page = noN->currentWidget()) {
         for (QWidget *w : page->findChildren<QWidget *>()) {
             // The inner parts of lists, memos and drop-downs follow their owner.
             bool inner = false;
@@ -85,8 +84,7 @@ void PagedDialog::announcePage()
                 inner = inner || qobject_cast<QAbstractScrollArea *>(up)
                     || qobject_cast<QComboBox *>(up);
             if (!inner && w->isVisibleTo(page) && !w->isWindow()) {
-                QAccessibleEvent event(
-                    w, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+                QAccessibleEvent event(w, QAccessible::ObjectShow);
                 QAccessible::updateAccessibility(&event);
             }
         }
