@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
@@ -138,9 +139,29 @@ void TfrmKalendar::VytvorMenu()
     // Shortcuts of menu actions work while the menu is closed only if the window holds them too.
     addAction(mnExit);
 
-    naplnMenu("Npovda1", " O aplikaci",
+    QMenu *oAplikaci = naplnMenu("Npovda1", " O aplikaci",
         {{"mnPro", "O programu", &TfrmKalendar::mnProClick},
             {"mnZdroje", "Použité zdroje", &TfrmKalendar::mnZdrojeClick}});
+
+    // The keyboard opens the menus as in any desktop program: F10 the first, Alt with the
+    // first letter of a title its own (the titles carry no marks, as they are drawn plain).
+    const std::pair<QKeySequence, QMenu *> otevreni[] = {
+        {QKeySequence(Qt::Key_F10), kalendar},
+        {QKeySequence(Qt::ALT | Qt::Key_K), kalendar},
+        {QKeySequence(Qt::ALT | Qt::Key_O), oAplikaci},
+    };
+    for (const auto &[klavesa, menu] : otevreni) {
+        auto *akce = new QAction(this);
+        akce->setShortcut(klavesa);
+        akce->setShortcutContext(Qt::WindowShortcut);
+        connect(akce, &QAction::triggered, mn, [mn, menu = menu] {
+            // Highlighted, the title opens its menu on Down, as from the keyboard.
+            mn->setActiveAction(menu->menuAction());
+            QKeyEvent dolu(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(mn, &dolu);
+        });
+        addAction(akce);
+    }
 }
 
 void TfrmKalendar::PripojOkna(
@@ -183,6 +204,15 @@ void TfrmKalendar::mnZdrojeClick()
 {
     if (napoveda_)
         napoveda_().Otevri(1, pos());
+}
+
+bool TfrmKalendar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (const int k = IndexBunky(watched); k >= 0)
+        return KlavesaMrizky(k, event);
+    if (KlavesaTypu(watched, event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmKalendar::closeEvent(QCloseEvent *event)

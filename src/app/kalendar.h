@@ -77,6 +77,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void VytvorRam();
@@ -104,6 +105,18 @@ private:
     void OznacDen(int den);
     void VymazBunky();
     void OdbarviBunky();
+    QString JmenoBunky(const Panel *bunka) const;
+    // The day of the grid that the keyboard reaches (an index of bunky or -1): it follows
+    // the chosen day until the arrows move it; with fokus it takes the focus too.
+    int IndexBunky(const QObject *objekt) const;
+    void PosunKurzor(int k, bool fokus);
+    void UmistiKurzor();
+    bool KlavesaMrizky(int k, QEvent *event);
+
+    // Today panel
+    void PopisDnesProCtecku();
+    // Search panel: Left and Right move between CZ and SK as Up and Down do.
+    bool KlavesaTypu(QObject *volba, QEvent *event);
 
     // Search panel
     int Den() const;
@@ -167,6 +180,7 @@ private:
     Panel *Panel3 = nullptr;
     std::array<Panel *, 42> bunky {};
     int MesicZobrazeni = 0;
+    int KurzorMrizky = -1;
 
     // Search panel
     QLineEdit *edtDen = nullptr;

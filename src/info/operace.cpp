@@ -10,6 +10,7 @@
 #include "widgets/rozvrzeni.h"
 #include "widgets/seznam.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -115,7 +116,7 @@ TfrmOperace::TfrmOperace(QWidget *parent)
         m->setBarva(tvar);
         m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     }
-    // The memos never keep the focus.
+    // A click into a memo passes the focus on; the keyboard reads them.
     connect(mPra, &Memo::vstup, this, [this] { okButton()->setFocus(Qt::OtherFocusReason); });
     connect(mVice, &Memo::vstup, this, [this] { pJmeno->setFocus(Qt::OtherFocusReason); });
 
@@ -147,6 +148,7 @@ void TfrmOperace::Otevri(int k, QPoint roh, int mesicZobrazeni)
     lbNazev->vyber(13);
     lbJazyk->vyber(0);
     pSlovo->setText(Qs(PrelozSlovo(13, 0)));
+    PrekladyProCtecku();
 
     // An open window is not shown again, so it follows the new month here.
     const bool otevreno = isVisible() && !isMinimized();
@@ -178,6 +180,32 @@ void TfrmOperace::changeEvent(QEvent *event)
 void TfrmOperace::lbNazevClick()
 {
     pSlovo->setText(Qs(PrelozSlovo(lbNazev->vybrany(), lbJazyk->vybrany())));
+    PrekladyProCtecku();
+}
+
+void TfrmOperace::PrekladyProCtecku()
+{
+    // Each row of both lists reads with the translation it leads to, so that a listener
+    // moving through either list hears the new word at once. The names are announced as
+    // changed, or a reader would keep those it has already heard.
+    const int slovo = lbNazev->vybrany();
+    const int jazyk = lbJazyk->vybrany();
+    const auto pojmenuj = [](Seznam *seznam, int radek, const QString &jmeno) {
+        QListWidgetItem *polozka = seznam->item(radek);
+        if (polozka->data(Qt::AccessibleTextRole).toString() == jmeno)
+            return;
+        polozka->setData(Qt::AccessibleTextRole, jmeno);
+        // A hidden window is read anew when shown; its rows need no notice.
+        if (QAccessible::isActive() && seznam->isVisible()) {
+            QAccessibleEvent zmena(seznam, QAccessible::NameChanged);
+            zmena.setChild(radek);
+            QAccessible::updateAccessibility(&zmena);
+        }
+    };
+    for (int i = 0; i < lbNazev->count(); ++i)
+        pojmenuj(lbNazev, i, lbNazev->item(i)->text() + u": "_s + Qs(PrelozSlovo(i, jazyk)));
+    for (int j = 0; j < lbJazyk->count(); ++j)
+        pojmenuj(lbJazyk, j, lbJazyk->item(j)->text() + u": "_s + Qs(PrelozSlovo(slovo, j)));
 }
 
 void TfrmOperace::lbJazykClick()
@@ -189,6 +217,7 @@ void TfrmOperace::VypisPranostiky(int mesic)
 {
     const auto m = static_cast<std::uint16_t>(mesic);
     mPra->setUpdatesEnabled(false);
+    mPra->zacniDavku();
     mPra->vymaz();
     mPra->pridejRadek(QString());
     if (m >= 1 && m <= 12) {
@@ -201,6 +230,7 @@ void TfrmOperace::VypisPranostiky(int mesic)
         }
     }
     mPra->smazPrvniRadek();
+    mPra->ukonciDavku();
     mPra->naZacatek();
     mPra->setUpdatesEnabled(true);
 }
@@ -245,11 +275,13 @@ void TfrmOperace::VypisJmeno(int index)
 void TfrmOperace::ObnovJmeno()
 {
     mVice->setUpdatesEnabled(false);
+    mVice->zacniDavku();
     mVice->vymaz();
     mVice->pridejRadek(QString());
     mVice->pridejRadek(QString());
     VypisJmeno(cmbJmena->currentIndex());
     mVice->smazPrvniRadek();
+    mVice->ukonciDavku();
     mVice->naZacatek();
     mVice->setUpdatesEnabled(true);
 }

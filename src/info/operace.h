@@ -36,6 +36,7 @@ private:
     QWidget *NovaStranka(const char *jmeno, const char *zalozka, const char *titulek);
     // What the window shows is refilled whenever it is shown or restored.
     void ObnovStranky();
+    void PrekladyProCtecku();
 
     Seznam *lbNazev = nullptr;
     Panel *pSlovo = nullptr;

@@ -8,6 +8,7 @@
 #include "views/svatkyovladace.h"
 #include "views/text.h"
 #include "widgets/classicstyle.h"
+#include "widgets/panel.h"
 #include "widgets/rozvrzeni.h"
 #include "widgets/seznam.h"
 #include "widgets/updown.h"
@@ -15,6 +16,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -122,14 +124,20 @@ void TfrmKalendar::VytvorVyhledavani()
         p.setColor(QPalette::Base, Qt::white);
         c->setPalette(p);
     }
-    cmbRocniObdobi->setFocusPolicy(Qt::ClickFocus);
-    cmbZnameni->setFocusPolicy(Qt::ClickFocus);
-
-    setTabOrder(edtDen, cmbMesic);
-    setTabOrder(cmbMesic, edtRok);
-    setTabOrder(edtRok, rgTypSkupina->button(CZ));
-    setTabOrder(rgTypSkupina->button(CZ), rgTypSkupina->button(SK));
-    setTabOrder(rgTypSkupina->button(SK), lbSvatek);
+    // Every control is reached by Tab, in the order they stand: after the date line and the
+    // grid, the date, the name list below it, the CZ/SK switch, the holidays, then the
+    // season and the sign.
+    lbJmeno->setFocusPolicy(Qt::StrongFocus);
+    QWidget *poradi[] = {edtDen, cmbMesic, edtRok, lbJmeno, rgTypSkupina->button(CZ),
+        rgTypSkupina->button(SK), lbSvatek, cmbRocniObdobi, cmbZnameni};
+    for (std::size_t i = 0; i + 1 < std::size(poradi); ++i)
+        setTabOrder(poradi[i], poradi[i + 1]);
+    // Qt names a drop-down list after its current item, and a reader given a label for it
+    // speaks the label instead of the item: what the list is goes into its description.
+    for (QComboBox *c : {cmbMesic, cmbRocniObdobi, cmbZnameni})
+        c->setAccessibleDescription(c->accessibleName());
+    for (int i = 0; i < 2; ++i)
+        rgTypSkupina->button(i)->installEventFilter(this);
 
     connect(edtDen, &QLineEdit::textChanged, this, &TfrmKalendar::edtDenChange);
     connect(cmbMesic, &QComboBox::activated, this, &TfrmKalendar::cmbMesicChange);
@@ -391,4 +399,19 @@ void TfrmKalendar::lbSvatekClick()
     PotlacitZmeny = false;
 
     PoHledani();
+}
+
+bool TfrmKalendar::KlavesaTypu(QObject *volba, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !rgTypSkupina)
+        return false;
+    const int id = rgTypSkupina->id(qobject_cast<QAbstractButton *>(volba));
+    const int klavesa = static_cast<QKeyEvent *>(event)->key();
+    if (id < 0 || (klavesa != Qt::Key_Left && klavesa != Qt::Key_Right))
+        return false;
+    QAbstractButton *cil = rgTypSkupina->button(klavesa == Qt::Key_Left ? CZ : SK);
+    cil->setFocus(Qt::OtherFocusReason);
+    if (!cil->isChecked())
+        cil->click();
+    return true;
 }

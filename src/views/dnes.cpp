@@ -53,6 +53,10 @@ void TfrmKalendar::VytvorDnes()
     // policy of its own: a label that may take the focus lays its text out as a document.
     for (Panel *p : gbDnes->findChildren<Panel *>())
         connect(p, &Panel::klik, pDatum, [this] { pDatum->setFocus(Qt::MouseFocusReason); });
+    // The Tab key reaches the date line too, and the program starts on it: a listener hears
+    // today's date, names and holidays first.
+    pDatum->setFocusPolicy(Qt::TabFocus);
+    pDatum->setFocus(Qt::OtherFocusReason);
     // Each mark stands on its line's baseline, wherever the fonts put the lines.
     for (int i = 0; i < 4; ++i) {
         gbDnes->findChild<Panel *>(QLatin1StringView(znacky[i].jmeno))
@@ -80,6 +84,7 @@ void TfrmKalendar::ObnovDnes()
     SvatekDne(*mSvatek, SK, datum);
 
     mJmeno->pridejRadek(Qs(popis.TextJmena(SK)));
+    PopisDnesProCtecku();
 
     if (!DnesZobrazeno) {
         // Today itself, also with a clock outside the years the up-down admits: its bounds
@@ -88,4 +93,22 @@ void TfrmKalendar::ObnovDnes()
         DnesZobrazeno = true;
     }
     DatumObnovy = dnes;
+}
+
+void TfrmKalendar::PopisDnesProCtecku()
+{
+    // A reader speaks a label's name and not its description: the date line's name holds
+    // the date, the names and the holidays, in the order they stand on screen.
+    const auto vety = [](const LinePanel *m) {
+        return m->accessibleName() + u": "_s
+            + m->popisObsahu().replace(u'\n', u", "_s).replace(u":"_s, QString());
+    };
+    const QString datum = pDatum->text().replace(u" / "_s, u", "_s);
+    const QString jmeno
+        = u"Dnes je "_s + datum + u". "_s + vety(mJmeno) + u". "_s + vety(mSvatek) + u'.';
+    const QString popis = datum;
+    if (pDatum->accessibleName() != jmeno)
+        pDatum->setAccessibleName(jmeno);
+    if (pDatum->accessibleDescription() != popis)
+        pDatum->setAccessibleDescription(popis);
 }

@@ -7,8 +7,10 @@
 #include "widgets/rozvrzeni.h"
 #include "widgets/seznam.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 using namespace voranek;
@@ -27,6 +29,9 @@ void TfrmKalendar::VytvorMesic()
             {dnyTydne[r][0], {1, 1 + 25 * r, 76, 24}, dnyTydne[r][1], Panel::Okraj::Zvyseny, 11});
         p->setBarva(palette().color(QPalette::Button));
         p->setBarvaTextu(palette().color(QPalette::WindowText));
+        // Each day says its weekday itself; a reader entering the grid would read the
+        // headings as loose labels.
+        p->setJmenoProCtecku([] { return QString(); });
     }
 
     for (int k = 0; k < 42; ++k) {
@@ -39,7 +44,107 @@ void TfrmKalendar::VytvorMesic()
         bunka->setBarva(Qt::white);
         bunka->setBarvaTextu(radek == 6 ? QColor(Qt::red) : palette().color(QPalette::WindowText));
         connect(bunka, &Panel::klik, this, [this, bunka] { DenClick(bunka); });
+        // A redrawn month changes every cell: the cells stay quiet and a reader asks for a
+        // cell's whole date when it comes to it. A name of its own keeps the label itself
+        // from announcing each new number.
+        bunka->setTichy(true);
+        bunka->setTlacitkoProCtecku(true);
+        bunka->setJmenoProCtecku([this, bunka] { return JmenoBunky(bunka); });
+        bunka->setAccessibleName(u"den"_s);
         bunky[static_cast<std::size_t>(k)] = bunka;
+    }
+
+    // The chosen day takes the focus by Tab; the arrows then move it over the days, Enter or
+    // Space chooses the day that has it.
+    Panel3->setAccessibleName(u"Dny měsíce"_s);
+    for (Panel *bunka : bunky)
+        bunka->installEventFilter(this);
+}
+
+QString TfrmKalendar::JmenoBunky(const Panel *bunka) const
+{
+    // A screen reader hears the whole date of a cell, since the grid reads downwards.
+    const int d = bunka->text().toInt();
+    const int mesic = Mesic();
+    const int rok = Rok();
+    if (d < 1 || mesic < 1 || mesic > 12 || d > DnyVMesici(mesic, rok))
+        return {};
+    const Datum datum {static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(mesic),
+        static_cast<std::uint16_t>(rok)};
+    const std::string_view tyden = DnyTydne[static_cast<std::size_t>(DenVTydnu(datum))];
+    return Qs(tyden.substr(3)) + u' ' + QString::number(d) + u". "_s
+        + Qs(MesiceGenitiv[static_cast<std::size_t>(mesic - 1)]) + QString::number(rok);
+}
+
+int TfrmKalendar::IndexBunky(const QObject *objekt) const
+{
+    const auto it = std::find(bunky.begin(), bunky.end(), objekt);
+    return it == bunky.end() ? -1 : static_cast<int>(it - bunky.begin());
+}
+
+void TfrmKalendar::PosunKurzor(int k, bool fokus)
+{
+    if (k < 0 || k >= 42 || bunky[static_cast<std::size_t>(k)]->text().isEmpty())
+        return;
+    Panel *bunka = bunky[static_cast<std::size_t>(k)];
+    // Only the day under the cursor stands in the Tab order.
+    bunka->setFocusPolicy(Qt::TabFocus);
+    if (fokus) {
+        // A quiet cell's name may have changed with the month since a reader last asked.
+        if (QAccessible::isActive()) {
+            QAccessibleEvent jmeno(bunka, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&jmeno);
+        }
+        bunka->setFocus(Qt::OtherFocusReason);
+    }
+    if (KurzorMrizky >= 0 && KurzorMrizky != k)
+        bunky[static_cast<std::size_t>(KurzorMrizky)]->setFocusPolicy(Qt::NoFocus);
+    KurzorMrizky = k;
+}
+
+void TfrmKalendar::UmistiKurzor()
+{
+    int zvoleny = -1;
+    for (int k = 0; k < 42; ++k) {
+        if (!bunky[static_cast<std::size_t>(k)]->accessibleDescription().isEmpty())
+            zvoleny = k;
+    }
+    const bool vMrizce
+        = KurzorMrizky >= 0 && bunky[static_cast<std::size_t>(KurzorMrizky)]->hasFocus();
+    if (!vMrizce)
+        PosunKurzor(zvoleny, false);
+    else if (bunky[static_cast<std::size_t>(KurzorMrizky)]->text().isEmpty())
+        PosunKurzor(zvoleny, true);
+}
+
+bool TfrmKalendar::KlavesaMrizky(int k, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *klavesa = static_cast<QKeyEvent *>(event);
+    if (klavesa->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    // A column is a week: up and down step a day, left and right a week.
+    switch (klavesa->key()) {
+    case Qt::Key_Up:
+        PosunKurzor(k - 1, true);
+        return true;
+    case Qt::Key_Down:
+        PosunKurzor(k + 1, true);
+        return true;
+    case Qt::Key_Left:
+        PosunKurzor(k - 7, true);
+        return true;
+    case Qt::Key_Right:
+        PosunKurzor(k + 7, true);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        DenClick(bunky[static_cast<std::size_t>(k)]);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -47,7 +152,9 @@ void TfrmKalendar::OdbarviBunky()
 {
     for (Panel *b : bunky) {
         b->setBarva(Qt::white);
-        b->setAccessibleDescription(QString());
+        // Qt announces every description set, even an unchanged one.
+        if (!b->accessibleDescription().isEmpty())
+            b->setAccessibleDescription(QString());
     }
 }
 
@@ -72,29 +179,18 @@ void TfrmKalendar::OznacDen(int den)
 
 void TfrmKalendar::VyplnMesic(int den, int mesic, int rok)
 {
-    VymazBunky();
     const int w
         = DenVTydnu({1, static_cast<std::uint16_t>(mesic), static_cast<std::uint16_t>(rok)});
     const int s = (w + 5) % 7;
     const int n = DnyVMesici(mesic, rok);
-    for (int d = 1; d <= n; ++d)
-        bunky[static_cast<std::size_t>(s + d - 1)]->setText(QString::number(d));
-
-    // A screen reader hears the whole date of a cell, since the grid reads downwards.
+    // Each cell is written once, straight to its new day or to empty.
     for (int k = 0; k < 42; ++k) {
         const int d = k - s + 1;
-        Panel *b = bunky[static_cast<std::size_t>(k)];
-        if (d < 1 || d > n) {
-            b->setAccessibleName(u"prázdné pole"_s);
-            continue;
-        }
-        const Datum datum {static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(mesic),
-            static_cast<std::uint16_t>(rok)};
-        const std::string_view tyden = DnyTydne[static_cast<std::size_t>(DenVTydnu(datum))];
-        b->setAccessibleName(Qs(tyden.substr(3)) + u' ' + QString::number(d) + u". "_s
-            + Qs(MesiceGenitiv[static_cast<std::size_t>(mesic - 1)]) + QString::number(rok));
+        bunky[static_cast<std::size_t>(k)]->setText(
+            d >= 1 && d <= n ? QString::number(d) : QString());
     }
     OznacDen(den);
+    UmistiKurzor();
 }
 
 void TfrmKalendar::NadpisMesice()
@@ -113,7 +209,6 @@ void TfrmKalendar::PrekresliMesic(int den, int mesic, int rok)
     // Every change of the shown date passes here, so the proverb page opens on its month.
     MesicZobrazeni = mesic - 1;
     OdbarviBunky();
-    VymazBunky();
     NadpisMesice();
     VyplnMesic(den, mesic, rok);
 }

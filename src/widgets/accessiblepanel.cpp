@@ -1,5 +1,6 @@
 #include "widgets/accessiblepanel.h"
 
+#include "widgets/accessibletext.h"
 #include "widgets/panel.h"
 
 #include <QFontMetrics>
@@ -19,7 +20,7 @@ QAccessibleInterface *AccessiblePanel::create(const QString &className, QObject 
 
 bool AccessiblePanel::describesContent(const Panel *panel)
 {
-    if (!panel->accessibleDescription().isEmpty())
+    if (!panel->accessibleDescription().isEmpty() || panel->maJmenoProCtecku())
         return false;
     const QString name = panel->accessibleName();
     return !name.isEmpty() && !name.contains(panel->text());
@@ -32,7 +33,7 @@ Panel *AccessiblePanel::panel() const
 
 bool AccessiblePanel::isPane() const
 {
-    return panel()->text().isEmpty() && panel()->accessibleName().isEmpty()
+    return panel()->text().isEmpty()
         && panel()->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
@@ -45,7 +46,9 @@ void *AccessiblePanel::interface_cast(QAccessible::InterfaceType type)
 
 QAccessible::Role AccessiblePanel::role() const
 {
-    return isPane() ? QAccessible::Pane : QAccessible::StaticText;
+    if (isPane())
+        return QAccessible::Pane;
+    return panel()->tlacitkoProCtecku() ? QAccessible::Button : QAccessible::StaticText;
 }
 
 QAccessible::State AccessiblePanel::state() const
@@ -54,6 +57,10 @@ QAccessible::State AccessiblePanel::state() const
     // A panel the program hands the focus to holds it like any control that takes it.
     if (widget()->hasFocus())
         state.focusable = true;
+    // A panel whose name is worked out and comes out empty has nothing to add either.
+    if (!isPane() && text(QAccessible::Name).isEmpty()
+        && (panel()->text().isEmpty() || panel()->maJmenoProCtecku()))
+        state.invisible = true;
     return state;
 }
 
@@ -62,6 +69,8 @@ QString AccessiblePanel::text(QAccessible::Text t) const
     const Panel *p = panel();
     switch (t) {
     case QAccessible::Name:
+        if (p->maJmenoProCtecku())
+            return p->jmenoProCtecku();
         return p->accessibleName().isEmpty() ? p->text() : p->accessibleName();
     case QAccessible::Description:
         return describesContent(p) ? p->popisObsahu() : p->accessibleDescription();
@@ -182,4 +191,25 @@ int AccessiblePanel::offsetAtPoint(const QPoint &point) const
             return -1;
         line = lineAt(line.start + static_cast<int>(line.text.size()) + 1);
     }
+}
+
+QString AccessiblePanel::textBeforeOffset(
+    int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset, int *endOffset) const
+{
+    return AccessibleText::segment(panel()->text(), offset, boundaryType,
+        AccessibleText::Where::Before, startOffset, endOffset);
+}
+
+QString AccessiblePanel::textAtOffset(
+    int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset, int *endOffset) const
+{
+    return AccessibleText::segment(
+        panel()->text(), offset, boundaryType, AccessibleText::Where::At, startOffset, endOffset);
+}
+
+QString AccessiblePanel::textAfterOffset(
+    int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset, int *endOffset) const
+{
+    return AccessibleText::segment(panel()->text(), offset, boundaryType,
+        AccessibleText::Where::After, startOffset, endOffset);
 }

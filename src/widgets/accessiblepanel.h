@@ -2,6 +2,7 @@
 // says what it is and a text interface with what it shows now; where the name does not hold
 // that text already, the description repeats it, so that a screen reader announcing the panel
 // also speaks its content. A panel without a caption that only holds other controls is a pane.
+// A panel with nothing to read (an empty cell of a grid) is left out of what a reader shows.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -37,6 +38,12 @@ public:
     int offsetAtPoint(const QPoint &point) const override;
     void scrollToSubstring(int, int) override { }
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+        int *startOffset, int *endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+        int *endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+        int *startOffset, int *endOffset) const override;
 
 private:
     Panel *panel() const;

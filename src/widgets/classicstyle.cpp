@@ -1,5 +1,7 @@
 #include "widgets/classicstyle.h"
 
+#include "widgets/accessiblechoice.h"
+
 #include <QComboBox>
 #include <QPainter>
 #include <QStyleOptionComplex>
@@ -66,6 +68,12 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
 
 void setDropDownRows(QComboBox *combo, int visibleRows)
 {
+    // Every drop-down list is set up here: here it also gets the interface a reader needs,
+    // replacing one Qt may have made for it already.
+    AccessibleChoice::install();
+    if (QAccessibleInterface *old = QAccessible::queryAccessibleInterface(combo);
+        old && !dynamic_cast<AccessibleChoice *>(old))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
     combo->setItemDelegate(new FixedRowDelegate(combo));
     combo->setMaxVisibleItems(visibleRows);
 }

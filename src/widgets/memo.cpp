@@ -1,5 +1,6 @@
 #include "widgets/memo.h"
 
+#include <QFocusEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,7 +13,8 @@ Memo::Memo(QWidget *parent)
     // covers the top of the text area exactly, and nothing scrolls into view above it.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setReadOnly(true);
-    setTextInteractionFlags(Qt::NoTextInteraction);
+    // The caret only moves for reading; nothing can be typed.
+    setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -43,12 +45,22 @@ void Memo::setBarva(const QColor &barva)
 void Memo::vymaz()
 {
     radky_.clear();
-    clear();
+    if (!davka_)
+        clear();
+}
+
+void Memo::ukonciDavku()
+{
+    davka_ = false;
+    if (radky_.join(QLatin1Char('\n')) != toPlainText())
+        setPlainText(radky_.join(QLatin1Char('\n')));
 }
 
 void Memo::pridejRadek(const QString &radek)
 {
     radky_.append(radek);
+    if (davka_)
+        return;
     if (radky_.size() == 1) {
         setPlainText(radek);
         return;
@@ -66,6 +78,8 @@ void Memo::nahradPrvniRadek(const QString &radek)
         return;
     }
     radky_.first() = radek;
+    if (davka_)
+        return;
     QTextCursor kurzor(document());
     kurzor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     kurzor.insertText(radek);
@@ -76,6 +90,8 @@ void Memo::smazPrvniRadek()
     if (radky_.isEmpty())
         return;
     radky_.removeFirst();
+    if (davka_)
+        return;
     if (radky_.isEmpty()) {
         clear();
         return;
@@ -93,8 +109,12 @@ void Memo::naZacatek()
 
 void Memo::focusInEvent(QFocusEvent *event)
 {
+    // The keyboard starts reading at the first line.
+    if (event->reason() != Qt::MouseFocusReason)
+        moveCursor(QTextCursor::Start);
     QTextEdit::focusInEvent(event);
-    emit vstup();
+    if (event->reason() == Qt::MouseFocusReason)
+        emit vstup();
 }
 
 void Memo::showEvent(QShowEvent *event)

@@ -1,4 +1,5 @@
-// A read-only text of lines that never keeps the keyboard focus.
+// A read-only text of lines. A click leaves it to its window, which passes the focus on; the
+// keyboard reads it with a caret, as a screen reader's user needs.
 #pragma once
 
 #include <QStringList>
@@ -24,9 +25,13 @@ public:
     void smazPrvniRadek();
     // Returns the view to the first line.
     void naZacatek();
+    // Between these two the lines change only in the list; the end writes them to the text
+    // at once, so that a reader hears one change instead of one per line.
+    void zacniDavku() { davka_ = true; }
+    void ukonciDavku();
 
 signals:
-    // The memo was given the focus; its window passes it on.
+    // The memo was given the focus by the mouse; its window passes it on.
     void vstup();
 
 protected:
@@ -35,4 +40,5 @@ protected:
 
 private:
     QStringList radky_;
+    bool davka_ = false;
 };

@@ -2,6 +2,9 @@
 
 #include "widgets/rozvrzeni.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QComboBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -56,8 +59,36 @@ QWidget *PagedDialog::addPage(const QString &name, const QString &tab)
 
 void PagedDialog::tbNClick(int index)
 {
-    if (index >= 0 && index < noN->count())
+    if (index >= 0 && index < noN->count()) {
         noN->setCurrentIndex(index);
+        announcePage();
+    }
+}
+
+void PagedDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    announcePage();
+}
+
+void PagedDialog::announcePage()
+{
+    if (!QAccessible::isActive() || !isVisible())
+        return;
+    // Qt tells of the hidden page itself; only the shown page's controls need telling.
+    if (QWidget *page = noN->currentWidget()) {
+        for (QWidget *w : page->findChildren<QWidget *>()) {
+            // The inner parts of lists, memos and drop-downs follow their owner.
+            bool inner = false;
+            for (QWidget *up = w->parentWidget(); up && up != page; up = up->parentWidget())
+                inner = inner || qobject_cast<QAbstractScrollArea *>(up)
+                    || qobject_cast<QComboBox *>(up);
+            if (!inner && w->isVisibleTo(page) && !w->isWindow()) {
+                QAccessibleEvent event(w, QAccessible::ObjectShow);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    }
 }
 
 void PagedDialog::btnNapovedaOKClick()

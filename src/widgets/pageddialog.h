@@ -26,11 +26,16 @@ public:
     void btnNapovedaOKClick();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     // Moves onto the corner, shows page k with the focus on OK and brings the window to the
     // front, restoring it when minimised.
     void showPage(int k, QPoint corner);
 
 private:
+    // Tells assistive technology that the current page's controls show now: Qt announces
+    // only the page itself, and a reader that cached its controls as hidden would skip them.
+    void announcePage();
+
     QTabBar *tbN;
     QStackedWidget *noN;
     QPushButton *btnNapovedaOK;

@@ -73,7 +73,7 @@ void Panel::setText(const QString &text)
         return;
     QLabel::setText(text);
     // Nothing goes out while no client listens, so the clock's tick costs what it did.
-    if (!QAccessible::isActive())
+    if (tichy_ || !QAccessible::isActive())
         return;
     QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(this);
     if (rozhrani && rozhrani->textInterface()) {

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+#include <functional>
+
 class LinePanel;
 
 class Panel : public QLabel
@@ -30,6 +32,18 @@ public:
     // The caption as a screen reader speaks it.
     virtual QString popisObsahu() const { return text(); }
 
+    // A name worked out when a reader asks for it, for panels whose name follows what the
+    // window shows (a grid's day); it costs no notice when it changes.
+    void setJmenoProCtecku(std::function<QString()> jmeno) { jmeno_ = std::move(jmeno); }
+    QString jmenoProCtecku() const { return jmeno_ ? jmeno_() : QString(); }
+    bool maJmenoProCtecku() const { return static_cast<bool>(jmeno_); }
+    // What the panel is to a reader when it is not plain text (a day to choose is a button).
+    void setTlacitkoProCtecku(bool tlacitko) { tlacitko_ = tlacitko; }
+    bool tlacitkoProCtecku() const { return tlacitko_; }
+    // A quiet panel sends no notices of its caption's changes: a grid redrawn as a whole
+    // would otherwise flood a listener with dozens of them.
+    void setTichy(bool tichy) { tichy_ = tichy; }
+
 signals:
     void klik();
 
@@ -44,4 +58,7 @@ private:
     bool dolniLinka_ = false;
     const LinePanel *radky_ = nullptr;
     int radek_ = 0;
+    std::function<QString()> jmeno_;
+    bool tichy_ = false;
+    bool tlacitko_ = false;
 };

@@ -2,7 +2,9 @@
 
 #include "widgets/classicstyle.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+#include <QTimer>
 
 Seznam::Seznam(QWidget *parent)
     : QListWidget(parent)
@@ -53,4 +55,36 @@ void Seznam::keyPressEvent(QKeyEvent *event)
     QListWidget::keyPressEvent(event);
     if (vybrany() >= 0 && vybrany() != predtim)
         emit klik();
+}
+
+void Seznam::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
+void Seznam::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    if (hasFocus())
+        QListWidget::selectionChanged(selected, deselected);
+    else
+        QAbstractItemView::selectionChanged(selected, deselected);
+}
+
+void Seznam::focusInEvent(QFocusEvent *event)
+{
+    // A list entered by Tab starts on its chosen row, which a listener hears with the list.
+    if (!currentIndex().isValid() && vybrany() >= 0)
+        setCurrentRow(vybrany(), QItemSelectionModel::NoUpdate);
+    QListWidget::focusInEvent(event);
+    // Qt announces the list itself after this handler; the row follows it.
+    QTimer::singleShot(0, this, [this] {
+        if (QAccessible::isActive() && hasFocus() && currentIndex().isValid()) {
+            QAccessibleEvent fokus(this, QAccessible::Focus);
+            fokus.setChild(currentRow());
+            QAccessible::updateAccessibility(&fokus);
+        }
+    });
 }

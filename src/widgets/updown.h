@@ -1,6 +1,9 @@
-// Up and down arrows bound to a read-only edit that holds a number.
+// Up and down arrows bound to a read-only edit that holds a number. For assistive technology
+// the edit and its arrows are one spin box: it reads the whole number and announces each step.
 #pragma once
 
+#include <QAccessibleWidget>
+#include <QPointer>
 #include <QWidget>
 
 class QLineEdit;
@@ -43,4 +46,50 @@ private:
     QToolButton *down_;
     int minimum_ = 0;
     int maximum_ = 100;
+};
+
+// The edit bound to an up-down as a reader sees it: a spin box whose text is the number, read
+// whole, without a selection (the edit selects itself on Tab, which a reader would call out).
+class AccessibleUpDownEdit : public QAccessibleWidget,
+                             public QAccessibleTextInterface,
+                             public QAccessibleValueInterface
+{
+public:
+    AccessibleUpDownEdit(QLineEdit *edit, UpDown *upDown);
+
+    static QAccessibleInterface *create(const QString &className, QObject *object);
+
+    void *interface_cast(QAccessible::InterfaceType type) override;
+    QAccessible::State state() const override;
+    QString text(QAccessible::Text t) const override;
+
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+        int *startOffset, int *endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+        int *endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+        int *startOffset, int *endOffset) const override;
+
+    QVariant currentValue() const override;
+    void setCurrentValue(const QVariant &value) override;
+    QVariant maximumValue() const override;
+    QVariant minimumValue() const override;
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    QLineEdit *edit() const;
+    QPointer<UpDown> upDown_;
 };

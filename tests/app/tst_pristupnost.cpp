@@ -32,6 +32,9 @@ QStringList Bezejmenne(QWidget *okno)
         if (!informuje && !fokus)
             continue;
         QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(w);
+        // What a reader is told to skip (an empty day of the grid) needs no name.
+        if (rozhrani && rozhrani->state().invisible)
+            continue;
         if (!rozhrani || rozhrani->text(QAccessible::Name).trimmed().isEmpty())
             chybi << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                                 : w->objectName());
@@ -66,18 +69,66 @@ private slots:
     void bunkyNesouDatum()
     {
         TestovaciOkna t(Cas(2005, 11, 19));
-        auto jmeno = [&](int k) {
+        t.kalendar().show();
+        auto bunka = [&](int k) {
             return QAccessible::queryAccessibleInterface(
-                t.najdi<Panel>(u"p"_s + QString::number(k)))
-                ->text(QAccessible::Name);
+                t.najdi<Panel>(u"p"_s + QString::number(k)));
         };
-        // 1 November 2005 is a Tuesday: p0 is empty, p1 the first.
-        QCOMPARE(jmeno(0), u"prázdné pole"_s);
-        QCOMPARE(jmeno(1), u"úterý 1. listopadu 2005"_s);
-        QCOMPARE(jmeno(19), u"sobota 19. listopadu 2005"_s);
+        // 1 November 2005 is a Tuesday: p0 is empty, p1 the first; the empty cells and the
+        // weekday headings are left out of what a reader reads.
+        QVERIFY(bunka(0)->state().invisible);
+        QVERIFY(bunka(31)->state().invisible);
+        QVERIFY(
+            QAccessible::queryAccessibleInterface(t.najdi<Panel>(u"Panel4"_s))->state().invisible);
+        QCOMPARE(bunka(1)->text(QAccessible::Name), u"úterý 1. listopadu 2005"_s);
+        QCOMPARE(bunka(19)->text(QAccessible::Name), u"sobota 19. listopadu 2005"_s);
+        QCOMPARE(bunka(19)->role(), QAccessible::Button);
+        QVERIFY(!bunka(19)->state().invisible);
         QCOMPARE(t.najdi<Panel>(u"p19"_s)->accessibleDescription(), u"zvolený den"_s);
-        QCOMPARE(jmeno(31), u"prázdné pole"_s);
         QCOMPARE(t.najdi<Obraz>(u"im"_s)->accessibleDescription(), u"12:00:00"_s);
+        // Another month names the same cells anew.
+        auto *rok = t.najdi<QLineEdit>(u"edtRok"_s);
+        rok->setText(u"2006"_s);
+        QCOMPARE(bunka(2)->text(QAccessible::Name), u"středa 1. listopadu 2006"_s);
+    }
+
+    void mrizkaKlavesnici_data()
+    {
+        QTest::addColumn<QList<int>>("klavesy");
+        QTest::addColumn<QString>("den");
+        // 19 November 2005 is a Saturday; a column is a week.
+        QTest::newRow("down is the next day")
+            << QList<int> {Qt::Key_Down, Qt::Key_Return} << u"20"_s;
+        QTest::newRow("up is the day before") << QList<int> {Qt::Key_Up, Qt::Key_Space} << u"18"_s;
+        QTest::newRow("right is a week on") << QList<int> {Qt::Key_Right, Qt::Key_Enter} << u"26"_s;
+        QTest::newRow("left is a week back")
+            << QList<int> {Qt::Key_Left, Qt::Key_Return} << u"12"_s;
+        QTest::newRow("not past the last day")
+            << QList<int> {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << u"27"_s;
+        QTest::newRow("not before the first day")
+            << QList<int> {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Return} << u"5"_s;
+        QTest::newRow("arrows alone choose nothing") << QList<int> {Qt::Key_Down} << u"19"_s;
+    }
+    void mrizkaKlavesnici()
+    {
+        QFETCH(QList<int>, klavesy);
+        QFETCH(QString, den);
+        TestovaciOkna t(Cas(2005, 11, 19));
+        t.kalendar().show();
+        QVERIFY(QTest::qWaitForWindowActive(&t.kalendar()));
+        // Tab from the date line reaches the chosen day.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), t.najdi<Panel>(u"p19"_s));
+        for (int k : klavesy)
+            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k));
+        QCOMPARE(t.najdi<QLineEdit>(u"edtDen"_s)->text(), den);
+        // The focus stays on a day, and only that day stands in the Tab order.
+        auto *fokus = qobject_cast<Panel *>(QApplication::focusWidget());
+        QVERIFY(fokus && fokus->objectName().startsWith(u'p'));
+        int vPoradi = 0;
+        for (int k = 0; k < 42; ++k)
+            vPoradi += t.najdi<Panel>(u"p"_s + QString::number(k))->focusPolicy() == Qt::TabFocus;
+        QCOMPARE(vPoradi, 1);
     }
 
     void panelyCtouObsah_data()
@@ -85,8 +136,12 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("jmeno");
         QTest::addColumn<QString>("popis");
-        QTest::newRow("date line")
-            << u"pDatum"_s << u"Dnes je"_s << u"19. listopadu 2005 / sobota"_s;
+        // The date line's name is what a reader says first: the date, names and holidays.
+        QTest::newRow("date line") << u"pDatum"_s
+                                   << u"Dnes je 19. listopadu 2005, sobota. svátek má: CZ "
+                                      "Alžběta, SK Alžbeta. státní svátek, významný den: CZ "
+                                      "Dnes se neslaví..., SK Dnes se neslaví...."_s
+                                   << u"19. listopadu 2005, sobota"_s;
         QTest::newRow("name lines")
             << u"mJmeno"_s << u"svátek má"_s << u"CZ: Alžběta\nSK: Alžbeta"_s;
         QTest::newRow("holiday lines") << u"mSvatek"_s << u"státní svátek, významný den"_s
@@ -106,7 +161,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&t.kalendar()));
         auto *p = t.najdi<Panel>(panel);
         QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(p);
-        QCOMPARE(rozhrani->role(), QAccessible::StaticText);
+        QCOMPARE(rozhrani->role(),
+            panel.startsWith(u"p"_s) && panel.size() < 4 ? QAccessible::Button
+                                                         : QAccessible::StaticText);
         QCOMPARE(rozhrani->text(QAccessible::Name), jmeno);
         QCOMPARE(rozhrani->text(QAccessible::Description), popis);
         QAccessibleTextInterface *text = rozhrani->textInterface();
@@ -125,6 +182,60 @@ private slots:
             QCOMPARE(text->offsetAtPoint(znak.center()), i);
         }
         QCOMPARE(text->offsetAtPoint(plocha.topLeft() - QPoint(1, 1)), -1);
+    }
+
+    void textKazdehoPosunu_data()
+    {
+        QTest::addColumn<QString>("ovladac");
+        // Panels of one and of several lines, a day of the grid and the number fields.
+        for (const char *jmeno :
+            {"pDatum", "mJmeno", "mSvatek", "pCas", "Panel1", "p19", "edtDen", "edtRok"})
+            QTest::newRow(jmeno) << QString::fromLatin1(jmeno);
+    }
+    void textKazdehoPosunu()
+    {
+        QFETCH(QString, ovladac);
+        TestovaciOkna t(Cas(2005, 12, 24));
+        t.kalendar().show();
+        QAccessibleTextInterface *text
+            = QAccessible::queryAccessibleInterface(t.najdi(ovladac))->textInterface();
+        QVERIFY(text);
+        const int n = text->characterCount();
+        const QString cely = text->text(0, n);
+        QVERIFY(n > 0);
+        // Every offset, inside and just outside the text, with every boundary, returns a
+        // piece of the text that lies where it says; walking on from the start by each
+        // boundary reads the whole text once, in order.
+        for (auto hranice : {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                 QAccessible::SentenceBoundary, QAccessible::LineBoundary,
+                 QAccessible::ParagraphBoundary, QAccessible::NoBoundary}) {
+            for (int posun = -1; posun <= n + 1; ++posun) {
+                int od = -2;
+                int po = -2;
+                const QString kusy[] = {text->textBeforeOffset(posun, hranice, &od, &po),
+                    text->textAtOffset(posun, hranice, &od, &po),
+                    text->textAfterOffset(posun, hranice, &od, &po)};
+                QVERIFY2(0 <= od && od <= po && po <= n,
+                    qPrintable(u"%1 %2: %3-%4"_s.arg(hranice).arg(posun).arg(od).arg(po)));
+                QCOMPARE(kusy[2], cely.mid(od, po - od));
+            }
+            QString precteno;
+            int od = 0;
+            int po = 0;
+            QString kus = text->textAtOffset(0, hranice, &od, &po);
+            while (!kus.isEmpty()) {
+                precteno += kus;
+                QVERIFY(po > od);
+                kus = text->textAfterOffset(od, hranice, &od, &po);
+            }
+            QCOMPARE(precteno, cely);
+        }
+        // The number fields read whole, in one run of attributes.
+        int od = -1;
+        int po = -1;
+        text->attributes(0, &od, &po);
+        QCOMPARE(od, 0);
+        QCOMPARE(po, n);
     }
 
     void nadpisJmenaSlovy_data()
