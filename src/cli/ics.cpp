@@ -14,6 +14,8 @@
 #include <ctime>
 #include <memory>
 #include <new>
+#include <utility>
+#include <vector>
 
 namespace voranek::cli {
 
@@ -45,6 +47,18 @@ std::string_view TextKomponenty(icalcomponent *k, char *&text)
     if (!text)
         throw std::bad_alloc();
     return text;
+}
+
+// A property's line as libical writes it (escaped and folded), the property freed with it.
+std::string Radek(icalproperty *vlastnost)
+{
+    const Vlastnost vlastnik(vlastnost);
+    char *text = vlastnost ? icalproperty_as_ical_string_r(vlastnost) : nullptr;
+    if (!text)
+        throw std::bad_alloc();
+    std::string radek(text);
+    icalmemory_free_buffer(text);
+    return radek;
 }
 
 // A date property written from the date itself: libical's date type turns years after 3000
@@ -133,7 +147,7 @@ public:
         , zapis_(zapis)
         , kam_(kam)
         , obe_(zadani.kalendare[CZ] && zadani.kalendare[SK])
-        , razitko_(Razitko())
+        , razitko_(Radek(Razitko().release()))
         , kalendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT))
     {
         icalcomponent *k = kalendar_.get();
@@ -240,6 +254,9 @@ private:
         }
     }
 
+    // An event is written as libical writes a component, its properties in this order; only the
+    // lines that differ from event to event go through libical each time, the others are
+    // written once (a century's export would otherwise spend most of its time there).
     void Udalost(const Datum &datum, TypKalendare typ, std::string souhrn, std::string_view druh,
         const std::string &co, bool pripominat)
     {
@@ -251,45 +268,51 @@ private:
         const std::string uid
             = std::string(den) + (typ == CZ ? "-cz-" : "-sk-") + co + "@" + std::string(DomenaUid);
 
-        const Komponenta vlastnik(icalcomponent_new_vevent());
-        icalcomponent *udalost = vlastnik.get();
-        if (!udalost)
-            throw std::bad_alloc();
-        icalcomponent_add_property(udalost, icalproperty_new_uid(uid.c_str()));
-        icalcomponent_add_property(udalost, icalproperty_new_clone(razitko_.get()));
         PripravData(datum);
-        icalcomponent_add_property(udalost, icalproperty_new_clone(zacatek_.get()));
-        if (konec_)
-            icalcomponent_add_property(udalost, icalproperty_new_clone(konec_.get()));
-        icalcomponent_add_property(udalost, icalproperty_new_summary(souhrn.c_str()));
-        icalcomponent_add_property(udalost, icalproperty_new_categories(std::string(druh).c_str()));
-        icalcomponent_add_property(udalost, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        text_ += "BEGIN:VEVENT\r\n";
+        text_ += Radek(icalproperty_new_uid(uid.c_str()));
+        text_ += razitko_;
+        text_ += zacatek_;
+        text_ += konec_;
+        text_ += Radek(icalproperty_new_summary(souhrn.c_str()));
+        text_ += Kategorie(druh);
+        text_ += pruhledna_;
         if (pripominat && zadani_.pripominka) {
-            icalcomponent *alarm = icalcomponent_new_valarm();
-            icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-            icalcomponent_add_property(alarm, icalproperty_new_description(souhrn.c_str()));
+            text_ += "BEGIN:VALARM\r\n";
+            text_ += akce_;
+            text_ += Radek(icalproperty_new_description(souhrn.c_str()));
             // From the start of the all-day event, midnight of the day.
-            icalcomponent_add_property(alarm,
-                icalproperty_new_trigger(icaltriggertype_from_int(*zadani_.pripominka * 60)));
-            icalcomponent_add_component(udalost, alarm);
+            text_ += spoustec_;
+            text_ += "END:VALARM\r\n";
         }
-        char *text = nullptr;
-        text_ += TextKomponenty(udalost, text);
-        icalmemory_free_buffer(text);
+        text_ += "END:VEVENT\r\n";
         if (text_.size() >= Kus)
             Posli();
     }
 
-    // The day's start and end, read once for all the day's events.
+    const std::string &Kategorie(std::string_view druh)
+    {
+        for (const auto &[nazev, radek] : kategorie_) {
+            if (nazev == druh)
+                return radek;
+        }
+        return kategorie_
+            .emplace_back(
+                std::string(druh), Radek(icalproperty_new_categories(std::string(druh).c_str())))
+            .second;
+    }
+
+    // The day's start and end, written once for all the day's events.
     void PripravData(const Datum &datum)
     {
-        if (zacatek_ && datum.den == den_.den && datum.mesic == den_.mesic && datum.rok == den_.rok)
+        if (!zacatek_.empty() && datum.den == den_.den && datum.mesic == den_.mesic
+            && datum.rok == den_.rok)
             return;
         den_ = datum;
-        zacatek_.reset(DatumVlastnosti(ICAL_DTSTART_PROPERTY, datum));
+        zacatek_ = Radek(DatumVlastnosti(ICAL_DTSTART_PROPERTY, datum));
         // Without an end, an all-day event lasts its one day (RFC 5545, 3.6.1).
         const std::optional<Datum> konec = DalsiDen(datum);
-        konec_.reset(konec ? DatumVlastnosti(ICAL_DTEND_PROPERTY, *konec) : nullptr);
+        konec_ = konec ? Radek(DatumVlastnosti(ICAL_DTEND_PROPERTY, *konec)) : std::string();
     }
 
     void Posli()
@@ -303,11 +326,17 @@ private:
     const FunkceZapisu zapis_;
     void *const kam_;
     const bool obe_;
-    const Vlastnost razitko_;
+    const std::string razitko_;
+    const std::string pruhledna_ = Radek(icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    const std::string akce_ = Radek(icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    const std::string spoustec_ = zadani_.pripominka
+        ? Radek(icalproperty_new_trigger(icaltriggertype_from_int(*zadani_.pripominka * 60)))
+        : std::string();
+    std::vector<std::pair<std::string, std::string>> kategorie_;
     Komponenta kalendar_;
     std::string text_;
     Datum den_ {};
-    Vlastnost zacatek_, konec_;
+    std::string zacatek_, konec_;
 };
 
 } // namespace
