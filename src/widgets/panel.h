@@ -29,8 +29,12 @@ public:
     // Sets the caption and tells assistive technology that it changed, as QLabel does not
     // when the panel has an accessible name of its own.
     void setText(const QString &text);
+    // The caption as a screen reader reads it, where the drawn one would be read badly (a
+    // word spelled out in spaced capitals); empty for the caption itself.
+    void setTextProCtecku(const QString &text) { textProCtecku_ = text; }
+    QString textProCtecku() const { return textProCtecku_.isEmpty() ? text() : textProCtecku_; }
     // The caption as a screen reader speaks it.
-    virtual QString popisObsahu() const { return text(); }
+    virtual QString popisObsahu() const { return textProCtecku(); }
 
     // A name worked out when a reader asks for it, for panels whose name follows what the
     // window shows (a grid's day); it costs no notice when it changes.
@@ -59,6 +63,7 @@ private:
     const LinePanel *radky_ = nullptr;
     int radek_ = 0;
     std::function<QString()> jmeno_;
+    QString textProCtecku_;
     bool tichy_ = false;
     bool tlacitko_ = false;
 };
