@@ -136,7 +136,6 @@ QWidget *TfrmOperace::NovaStranka(const char *jmeno, const char *zalozka, const 
 void TfrmOperace::Otevri(int k, QPoint roh, int mesicZobrazeni)
 {
     mVice->vymaz();
-    pJmeno->setTextProCtecku(QString());
     pJmeno->setText(QString());
     {
         const QSignalBlocker ticho(cmbJmena);
@@ -247,8 +246,7 @@ void TfrmOperace::VypisJmeno(int index)
         return;
     // Spaced capitals are spelled out letter by letter; a reader is given the words.
     const QString nadpis = NadpisJmena(i);
-    pJmeno->setTextProCtecku(NadpisSlovy(nadpis));
-    pJmeno->setText(nadpis);
+    pJmeno->setText(nadpis, NadpisSlovy(nadpis));
     const QString datum = DatumJmena(i);
     const auto osoby = OsobyZaznamu(i);
     for (std::size_t o = 0; o < osoby.size(); ++o) {

@@ -27,11 +27,10 @@ public:
     void setRadek(const LinePanel *radky, int radek);
 
     // Sets the caption and tells assistive technology that it changed, as QLabel does not
-    // when the panel has an accessible name of its own.
-    void setText(const QString &text);
-    // The caption as a screen reader reads it, where the drawn one would be read badly (a
-    // word spelled out in spaced capitals); empty for the caption itself.
-    void setTextProCtecku(const QString &text) { textProCtecku_ = text; }
+    // when the panel has an accessible name of its own. A reader is given the caption in the
+    // second form where the drawn one would be read badly (a word spelled out in spaced
+    // capitals); empty for the caption itself.
+    void setText(const QString &text, const QString &textProCtecku = {});
     QString textProCtecku() const { return textProCtecku_.isEmpty() ? text() : textProCtecku_; }
     // The caption as a screen reader speaks it.
     virtual QString popisObsahu() const { return textProCtecku(); }
