@@ -111,6 +111,8 @@ private:
     int IndexBunky(const QObject *objekt) const;
     void PosunKurzor(int k, bool fokus);
     void UmistiKurzor();
+    // Moves the grid's cursor by a number of days, into the neighbouring month if need be.
+    void KrokMrizky(int k, int posun);
     bool KlavesaMrizky(int k, QEvent *event);
 
     // Today panel

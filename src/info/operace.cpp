@@ -137,7 +137,6 @@ void TfrmOperace::Otevri(int k, QPoint roh, int mesicZobrazeni)
 {
     mVice->vymaz();
     pJmeno->setText(QString());
-    pJmeno->setAccessibleDescription(QString());
     {
         const QSignalBlocker ticho(cmbJmena);
         cmbJmena->setCurrentIndex(-1);
@@ -245,8 +244,9 @@ void TfrmOperace::VypisJmeno(int index)
     const auto i = static_cast<std::uint16_t>(index);
     if (i >= JmenaCZ.size())
         return;
-    pJmeno->setText(NadpisJmena(i));
-    pJmeno->setAccessibleDescription(NadpisSlovy(pJmeno->text()));
+    // Spaced capitals are spelled out letter by letter; a reader is given the words.
+    const QString nadpis = NadpisJmena(i);
+    pJmeno->setText(nadpis, NadpisSlovy(nadpis));
     const QString datum = DatumJmena(i);
     const auto osoby = OsobyZaznamu(i);
     for (std::size_t o = 0; o < osoby.size(); ++o) {

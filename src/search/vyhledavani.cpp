@@ -91,8 +91,13 @@ void TfrmKalendar::VytvorVyhledavani()
     // The caption reads on from the label above; unnamed, Qt would take the search box's.
     rgTyp->setAccessibleName(u"Jména a svátky"_s);
     rgTypSkupina = new QButtonGroup(rgTyp);
+    // Qt labels a radio button by the group box it stands in, and a reader entering the box
+    // then says its name twice: as the place entered and as the buttons' label. The buttons
+    // stand on a bare layer of the box instead, which a reader passes over.
+    auto *vrstva = new QWidget(rgTyp);
+    vrstva->setGeometry(0, 0, rgTyp->width(), rgTyp->height());
     for (int i = 0; i < 2; ++i) {
-        auto *volba = new QRadioButton(i == 0 ? u"CZ"_s : u"SK"_s, rgTyp);
+        auto *volba = new QRadioButton(i == 0 ? u"CZ"_s : u"SK"_s, vrstva);
         volba->setObjectName(i == 0 ? u"rgTypCZ"_s : u"rgTypSK"_s);
         volba->setGeometry(10, 22 + 30 * i, 60, 22);
         rgTypSkupina->addButton(volba, i);

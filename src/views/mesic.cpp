@@ -117,6 +117,50 @@ void TfrmKalendar::UmistiKurzor()
         PosunKurzor(zvoleny, true);
 }
 
+void TfrmKalendar::KrokMrizky(int k, int posun)
+{
+    const int cil = k + posun;
+    if (cil >= 0 && cil < 42 && !bunky[static_cast<std::size_t>(cil)]->text().isEmpty()) {
+        PosunKurzor(cil, true);
+        return;
+    }
+    // Past the month's first or last day the cursor goes on into the neighbouring month,
+    // whose day is then chosen as a click chooses one: the grid shows the chosen month.
+    int den = bunky[static_cast<std::size_t>(k)]->text().toInt() + posun;
+    int mesic = Mesic();
+    int rok = Rok();
+    if (den < 1) {
+        if (--mesic < 1) {
+            mesic = 12;
+            --rok;
+        }
+        den += DnyVMesici(mesic, rok);
+    } else {
+        den -= DnyVMesici(mesic, rok);
+        if (++mesic > 12) {
+            mesic = 1;
+            ++rok;
+        }
+    }
+    if (rok < PrvniRok || rok > PosledniRok || den < 1 || den > DnyVMesici(mesic, rok))
+        return;
+    const bool novyRok = rok != Rok();
+    PotlacitZmeny = true;
+    NastavDenMesic(den, mesic);
+    if (novyRok)
+        NastavRok(rok);
+    PotlacitZmeny = false;
+    if (novyRok)
+        NaplnRok(KalendarDnu, rok);
+    NastavMaxDen();
+    ObnovVyhledavani(den, mesic, rok);
+    const QString t = QString::number(den);
+    for (int i = 0; i < 42; ++i) {
+        if (bunky[static_cast<std::size_t>(i)]->text() == t)
+            PosunKurzor(i, true);
+    }
+}
+
 bool TfrmKalendar::KlavesaMrizky(int k, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -127,16 +171,16 @@ bool TfrmKalendar::KlavesaMrizky(int k, QEvent *event)
     // A column is a week: up and down step a day, left and right a week.
     switch (klavesa->key()) {
     case Qt::Key_Up:
-        PosunKurzor(k - 1, true);
+        KrokMrizky(k, -1);
         return true;
     case Qt::Key_Down:
-        PosunKurzor(k + 1, true);
+        KrokMrizky(k, 1);
         return true;
     case Qt::Key_Left:
-        PosunKurzor(k - 7, true);
+        KrokMrizky(k, -7);
         return true;
     case Qt::Key_Right:
-        PosunKurzor(k + 7, true);
+        KrokMrizky(k, 7);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -75,7 +75,7 @@ QString AccessiblePanel::text(QAccessible::Text t) const
     case QAccessible::Description:
         return describesContent(p) ? p->popisObsahu() : p->accessibleDescription();
     case QAccessible::Value:
-        return p->text();
+        return p->textProCtecku();
     default:
         return QAccessibleWidget::text(t);
     }
@@ -89,7 +89,7 @@ void AccessiblePanel::selection(int, int *startOffset, int *endOffset) const
 
 QString AccessiblePanel::text(int startOffset, int endOffset) const
 {
-    const QString caption = panel()->text();
+    const QString caption = panel()->textProCtecku();
     startOffset = std::clamp(startOffset, 0, static_cast<int>(caption.size()));
     if (endOffset < 0 || endOffset > caption.size())
         endOffset = static_cast<int>(caption.size());
@@ -98,7 +98,7 @@ QString AccessiblePanel::text(int startOffset, int endOffset) const
 
 int AccessiblePanel::characterCount() const
 {
-    return static_cast<int>(panel()->text().size());
+    return static_cast<int>(panel()->textProCtecku().size());
 }
 
 QString AccessiblePanel::attributes(int offset, int *startOffset, int *endOffset) const
@@ -111,7 +111,7 @@ QString AccessiblePanel::attributes(int offset, int *startOffset, int *endOffset
 
 AccessiblePanel::Line AccessiblePanel::lineAt(int offset) const
 {
-    const QStringList lines = panel()->text().split(QLatin1Char('\n'));
+    const QStringList lines = panel()->textProCtecku().split(QLatin1Char('\n'));
     int start = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const int end = start + static_cast<int>(lines[i].size());
@@ -196,20 +196,20 @@ int AccessiblePanel::offsetAtPoint(const QPoint &point) const
 QString AccessiblePanel::textBeforeOffset(
     int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset, int *endOffset) const
 {
-    return AccessibleText::segment(panel()->text(), offset, boundaryType,
+    return AccessibleText::segment(panel()->textProCtecku(), offset, boundaryType,
         AccessibleText::Where::Before, startOffset, endOffset);
 }
 
 QString AccessiblePanel::textAtOffset(
     int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset, int *endOffset) const
 {
-    return AccessibleText::segment(
-        panel()->text(), offset, boundaryType, AccessibleText::Where::At, startOffset, endOffset);
+    return AccessibleText::segment(panel()->textProCtecku(), offset, boundaryType,
+        AccessibleText::Where::At, startOffset, endOffset);
 }
 
 QString AccessiblePanel::textAfterOffset(
     int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset, int *endOffset) const
 {
-    return AccessibleText::segment(panel()->text(), offset, boundaryType,
+    return AccessibleText::segment(panel()->textProCtecku(), offset, boundaryType,
         AccessibleText::Where::After, startOffset, endOffset);
 }

@@ -66,18 +66,19 @@ void Panel::setDolniLinka(bool linka)
     update();
 }
 
-void Panel::setText(const QString &text)
+void Panel::setText(const QString &text, const QString &textProCtecku)
 {
-    const QString stary = QLabel::text();
-    if (text == stary)
+    if (text == QLabel::text() && textProCtecku == textProCtecku_)
         return;
+    const QString stary = this->textProCtecku();
+    textProCtecku_ = textProCtecku;
     QLabel::setText(text);
     // Nothing goes out while no client listens, so the clock's tick costs what it did.
     if (tichy_ || !QAccessible::isActive())
         return;
     QAccessibleInterface *rozhrani = QAccessible::queryAccessibleInterface(this);
     if (rozhrani && rozhrani->textInterface()) {
-        QAccessibleTextUpdateEvent zmena(rozhrani, 0, stary, text);
+        QAccessibleTextUpdateEvent zmena(rozhrani, 0, stary, this->textProCtecku());
         QAccessible::updateAccessibility(&zmena);
     }
     if (AccessiblePanel::describesContent(this)) {

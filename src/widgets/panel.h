@@ -27,10 +27,13 @@ public:
     void setRadek(const LinePanel *radky, int radek);
 
     // Sets the caption and tells assistive technology that it changed, as QLabel does not
-    // when the panel has an accessible name of its own.
-    void setText(const QString &text);
+    // when the panel has an accessible name of its own. A reader is given the caption in the
+    // second form where the drawn one would be read badly (a word spelled out in spaced
+    // capitals); empty for the caption itself.
+    void setText(const QString &text, const QString &textProCtecku = {});
+    QString textProCtecku() const { return textProCtecku_.isEmpty() ? text() : textProCtecku_; }
     // The caption as a screen reader speaks it.
-    virtual QString popisObsahu() const { return text(); }
+    virtual QString popisObsahu() const { return textProCtecku(); }
 
     // A name worked out when a reader asks for it, for panels whose name follows what the
     // window shows (a grid's day); it costs no notice when it changes.
@@ -59,6 +62,7 @@ private:
     const LinePanel *radky_ = nullptr;
     int radek_ = 0;
     std::function<QString()> jmeno_;
+    QString textProCtecku_;
     bool tichy_ = false;
     bool tlacitko_ = false;
 };
