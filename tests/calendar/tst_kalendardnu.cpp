@@ -3,6 +3,7 @@
 #include "calendar/svatky.h"
 #include "calendar/udajedne.h"
 #include "common/cp1250.h"
+#include "common/utf8.h"
 
 #include <QCollator>
 #include <QTest>
@@ -14,11 +15,6 @@ using namespace voranek;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 // Every holiday field of March and April, as (day, month) -> code, for one variant.
 std::map<std::pair<int, int>, int> SvatkyJara(const KalendarDnu &k, TypKalendare typ)

@@ -1,19 +1,11 @@
 #include "calendar/udajedne.h"
 #include "common/svatkyzakona.h"
+#include "common/utf8.h"
 
 #include <QDate>
 #include <QTest>
 
 using namespace voranek;
-
-namespace {
-
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
-} // namespace
 
 class TestUdajeDne : public QObject
 {

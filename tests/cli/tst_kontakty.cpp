@@ -1,9 +1,9 @@
 // The contacts: vCard files as address books export them, the name days found for them, and
 // what the calendar file and the reminders then say.
-#include "cli/autostart.h"
 #include "cli/ics.h"
 #include "cli/kontakty.h"
 #include "cli/oznameni.h"
+#include "common/utf8.h"
 
 #include <glib.h>
 #include <libical/ical.h>
@@ -19,11 +19,6 @@ using namespace voranek::cli;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 Datum D(const QDate &d)
 {

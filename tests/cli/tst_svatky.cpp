@@ -7,6 +7,7 @@
 #include "cli/rozbor.h"
 #include "cli/vypis.h"
 #include "common/svatkyzakona.h"
+#include "common/utf8.h"
 
 #include <glib.h>
 #include <libical/ical.h>
@@ -31,11 +32,6 @@ using namespace voranek::cli;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 Datum D(int den, int mesic, int rok)
 {
